@@ -1,0 +1,45 @@
+// totechita-script: plays the game headless from a script and prints what happens.
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+
+#include "script/script_parser.hpp"
+#include "script/script_runner.hpp"
+
+namespace {
+
+bool read_all(std::istream& in, std::string& text) {
+  std::ostringstream buffer;
+  buffer << in.rdbuf();
+  text = buffer.str();
+  return !in.bad();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace totechita::script;
+  if (argc > 2) {
+    std::cerr << "usage: totechita-script [FILE]   (no FILE or - reads standard input)\n";
+    return kScriptMalformed;
+  }
+  std::string text;
+  const std::string path = argc == 2 ? argv[1] : "-";
+  if (path == "-") {
+    read_all(std::cin, text);
+  } else {
+    std::ifstream file(path, std::ios::binary);
+    if (!file || !read_all(file, text)) {
+      std::cerr << "totechita-script: cannot read " << path << '\n';
+      return kScriptMalformed;
+    }
+  }
+  auto parsed = parse_script(text);
+  if (const auto* error = std::get_if<ParseError>(&parsed)) {
+    std::cerr << "line " << error->line << ": " << error->problem << '\n';
+    return kScriptMalformed;
+  }
+  return run_script(std::get<std::vector<Command>>(parsed), std::cout, std::cerr);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "runtime/control_state.hpp"
+
+// The script language of totechita-script: one command a line. See README for the contract.
+namespace totechita::script {
+
+// A property reference: FORM.CONTROL.PROPERTY, CONTROL.PROPERTY on the active form, or
+// FORM.Loaded / FORM.Caption.
+struct Ref {
+  std::string form;     // empty: the active form
+  std::string control;  // empty: a property of the form itself
+  std::string property;
+};
+
+struct Seed { std::uint64_t seed; };
+struct Wait { Millis milliseconds; };
+struct Until { std::optional<Ref> ref; std::string value; Millis milliseconds; };  // no ref: end
+struct Key { int code; int count; };
+struct Click { std::string control; };
+struct Menu { std::string item; };
+struct Close { std::string form; };
+struct Set { Ref ref; std::string value; };
+struct Print { Ref ref; };
+struct Expect { Ref ref; std::string value; };
+struct Dump { std::string form; };  // empty: every loaded form
+
+using Action = std::variant<Seed, Wait, Until, Key, Click, Menu, Close, Set, Print, Expect, Dump>;
+
+struct Command {
+  int line = 0;
+  Action action;
+};
+
+}  // namespace totechita::script

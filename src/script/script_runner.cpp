@@ -1,0 +1,197 @@
+#include "script/script_runner.hpp"
+
+#include <functional>
+
+#include "runtime/headless/headless_platform.hpp"
+#include "runtime/properties.hpp"
+#include "runtime/runtime.hpp"
+#include "runtime/value_rules.hpp"
+#include "runtime/runtime_error.hpp"
+#include "script/state_dump.hpp"
+#include "title/form1.hpp"
+
+namespace totechita::script {
+
+namespace {
+
+// A problem found while playing: the script names something the game does not have.
+struct ScriptError {
+  int status;
+  std::string problem;
+};
+
+const MenuItem* find_menu_item(const std::vector<MenuItem>& items, std::string_view key) {
+  for (const MenuItem& item : items) {
+    if (item.name == key || (item.caption == key && !item.is_separator())) return &item;
+    if (const MenuItem* found = find_menu_item(item.children, key)) return found;
+  }
+  return nullptr;
+}
+
+// A value matches when its text is the same, or, for a number, when the expected text is the
+// same number ("4000" and "4000.0").
+bool matches(const PropertyValue& actual, const std::string& expected) {
+  if (format_value(actual) == expected) return true;
+  if (const double* number = std::get_if<double>(&actual)) {
+    try {
+      return to_number(expected) == *number;
+    } catch (const RuntimeError&) {
+      return false;
+    }
+  }
+  return false;
+}
+
+class Player {
+ public:
+  Player(std::ostream& out, RunOptions options) : m_out(out), m_runtime(m_platform, 0) {
+    m_runtime.scheduler().set_skipping(options.skip_quiet_ticks);
+    m_runtime.set_trace([this](Millis time, std::string_view line) {
+      m_out << "t=" << time << ' ' << line << '\n';
+    });
+    m_runtime.start<Form1>();
+  }
+
+  void play(const Command& command) {
+    if (m_runtime.ended() && !std::holds_alternative<Seed>(command.action)) {
+      throw ScriptError{kScriptFailed, "the program has already ended"};
+    }
+    std::visit([this](const auto& action) { perform(action); }, command.action);
+    m_runtime.release_unloaded();
+    if (m_runtime.ended() && m_runtime.exit_status() != 0) {
+      throw ScriptError{kScriptMalformed, "the game stopped on a runtime error"};
+    }
+  }
+
+ private:
+  void perform(const Seed& seed) { m_runtime.random().reseed(seed.seed); }
+  void perform(const Wait& wait) {
+    m_runtime.scheduler().advance_to(m_runtime.scheduler().now() + wait.milliseconds);
+  }
+  void perform(const Until& until) {
+    Scheduler& scheduler = m_runtime.scheduler();
+    const Millis deadline = scheduler.now() + until.milliseconds;
+    auto reached = [&] {
+      if (!until.ref) return m_runtime.ended();
+      return !m_runtime.ended() && matches(read(*until.ref), until.value);
+    };
+    while (!reached()) {
+      if (m_runtime.ended() || !scheduler.step(deadline)) {
+        scheduler.advance_to(deadline);
+        const std::string what = until.ref ? describe(*until.ref) + " is not " + until.value
+                                           : "the program has not ended";
+        throw ScriptError{kScriptFailed, "until: " + what + " after " +
+                                             std::to_string(until.milliseconds) + " ms"};
+      }
+    }
+  }
+  void perform(const Key& key) {
+    for (int i = 0; i < key.count && !m_runtime.ended(); ++i) m_runtime.key_down(key.code);
+  }
+  void perform(const Click& click) { m_runtime.click(control_of(active(), click.control)); }
+  void perform(const Menu& menu) {
+    Form& form = active();
+    const MenuItem* item = find_menu_item(form.menu(), menu.item);
+    if (item == nullptr) {
+      throw ScriptError{kScriptMalformed, form.name() + " has no menu item " + menu.item};
+    }
+    m_runtime.choose(*item);
+  }
+  void perform(const Close& close) { m_runtime.close(loaded(close.form)); }
+  void perform(const Set& set) {
+    if (set.ref.control.empty()) {
+      throw ScriptError{kScriptMalformed, set.ref.form + "." + set.ref.property + " is read-only"};
+    }
+    Control& control = control_of(form_of(set.ref), set.ref.control);
+    PropertyWrite result = PropertyWrite::done;
+    m_runtime.change([&] { result = write_property(control, set.ref.property, set.value); });
+    if (result == PropertyWrite::no_such_property) {
+      throw ScriptError{kScriptMalformed, control.name() + " has no property " + set.ref.property};
+    }
+    if (result == PropertyWrite::bad_value) {
+      throw ScriptError{kScriptMalformed,
+                        "\"" + set.value + "\" is not a value for " + set.ref.property};
+    }
+  }
+  void perform(const Print& print) {
+    m_out << describe(print.ref) << '=' << format_value(read(print.ref)) << '\n';
+  }
+  void perform(const Expect& expect) {
+    const PropertyValue actual = read(expect.ref);
+    if (!matches(actual, expect.value)) {
+      throw ScriptError{kScriptFailed, "expect " + describe(expect.ref) + ": got " +
+                                           format_value(actual) + ", expected " + expect.value};
+    }
+  }
+  void perform(const Dump& dump) {
+    if (!dump.form.empty()) {
+      const Form* form = m_runtime.find_form(dump.form);
+      m_out << (form ? dump_form(*form) : dump_unloaded_form(dump.form)) << '\n';
+      return;
+    }
+    for (const auto& form : m_runtime.forms()) m_out << dump_form(*form) << '\n';
+  }
+
+  Form& active() {
+    Form* form = m_runtime.active_form();
+    if (form == nullptr) throw ScriptError{kScriptFailed, "no form is loaded"};
+    return *form;
+  }
+  Form& loaded(const std::string& name) {
+    Form* form = m_runtime.find_form(name);
+    if (form == nullptr) throw ScriptError{kScriptMalformed, name + " is not loaded"};
+    return *form;
+  }
+  Form& form_of(const Ref& ref) { return ref.form.empty() ? active() : loaded(ref.form); }
+  Control& control_of(Form& form, const std::string& name) {
+    Control* control = form.find(name);
+    if (control == nullptr) {
+      throw ScriptError{kScriptMalformed, form.name() + " has no control " + name};
+    }
+    return *control;
+  }
+
+  PropertyValue read(const Ref& ref) {
+    if (ref.control.empty()) {
+      const Form* form = m_runtime.find_form(ref.form);
+      if (ref.property == "Loaded") return form != nullptr;
+      if (form == nullptr) throw ScriptError{kScriptMalformed, ref.form + " is not loaded"};
+      return form->design().caption;
+    }
+    const Control& control = control_of(form_of(ref), ref.control);
+    std::optional<PropertyValue> value = read_property(control, ref.property);
+    if (!value) {
+      throw ScriptError{kScriptMalformed, control.name() + " has no property " + ref.property};
+    }
+    return *value;
+  }
+
+  std::string describe(const Ref& ref) {
+    if (ref.control.empty()) return ref.form + "." + ref.property;
+    const std::string form = ref.form.empty() ? active().name() : ref.form;
+    return form + "." + ref.control + "." + ref.property;
+  }
+
+  std::ostream& m_out;
+  HeadlessPlatform m_platform;
+  Runtime m_runtime;
+};
+
+}  // namespace
+
+int run_script(const std::vector<Command>& commands, std::ostream& out, std::ostream& err,
+               RunOptions options) {
+  Player player(out, options);
+  for (const Command& command : commands) {
+    try {
+      player.play(command);
+    } catch (const ScriptError& error) {
+      out.flush();
+      err << "line " << command.line << ": " << error.problem << '\n';
+      return error.status;
+    }
+  }
+  return kScriptPassed;
+}
+
+}  // namespace totechita::script
