@@ -27,7 +27,8 @@ Form2::Form2(Runtime& runtime)
       {&Timer21, &Form2::Form2_Timer21_Timer}, {&Timer22, &Form2::Form2_Timer22_Timer},
       {&Timer23, &Form2::Form2_Timer23_Timer}, {&Timer24, &Form2::Form2_Timer24_Timer},
   };
-  for (auto [timer, handler] : handlers) timer->on_tick = [this, handler] { (this->*handler)(); };
+  for (auto [timer, handler] : handlers)
+    timer->on_tick = [this, handler] { (this->*handler)(); };
   build_menu();
 }
 
@@ -36,23 +37,27 @@ Form2::Form2(Runtime& runtime)
 void Form2::build_menu() {
   MenuItem place_enemies{.name = "mnuteee", .caption = "敵を置く", .children = {}, .on_click = {}};
   place_enemies.children = {
-      {.name = "mnumosa", .caption = "茂佐", .children = {}, .on_click = [this] {
-         Form2_mnumosa_Click();
-       }},
-      {.name = "mnunugo", .caption = "ヌガタのおやじ", .children = {}, .on_click = [this] {
-         Form2_mnunugo_Click();
-       }},
-      {.name = "mnupotesen", .caption = "ポテ戦", .children = {}, .on_click = [this] {
-         Form2_mnupotesen_Click();
-       }},
+      {.name = "mnumosa",
+       .caption = "茂佐",
+       .children = {},
+       .on_click = [this] { Form2_mnumosa_Click(); }},
+      {.name = "mnunugo",
+       .caption = "ヌガタのおやじ",
+       .children = {},
+       .on_click = [this] { Form2_mnunugo_Click(); }},
+      {.name = "mnupotesen",
+       .caption = "ポテ戦",
+       .children = {},
+       .on_click = [this] { Form2_mnupotesen_Click(); }},
   };
   MenuItem game{.name = "mnugamed", .caption = "ゲーム", .children = {}, .on_click = {}};
   game.children = {
       std::move(place_enemies),
       {.name = "mnusyu", .caption = "-", .children = {}, .on_click = {}},
-      {.name = "mnusuu", .caption = "終了", .children = {}, .on_click = [this] {
-         Form2_mnusuu_Click();
-       }},
+      {.name = "mnusuu",
+       .caption = "終了",
+       .children = {},
+       .on_click = [this] { Form2_mnusuu_Click(); }},
   };
   menu_bar().push_back(std::move(game));
 }

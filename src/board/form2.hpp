@@ -43,20 +43,20 @@ class Form2 final : public Form {
   Label Label13{*this, "Label13", label("0", 4320, 4680, 735)};  // score
 
   // The game's variables, as decimal text.
-  TextBox Text1{*this, "Text1", field("0", 720, 6000)};     // player x
-  TextBox Text2{*this, "Text2", field("0", 1680, 6000)};    // player y
-  TextBox Text3{*this, "Text3", field("4300", 720, 6480)};  // PET bottle x
-  TextBox Text4{*this, "Text4", field("3600", 1680, 6480)};  // PET bottle y
-  TextBox Text5{*this, "Text5", field("1", 2640, 6480)};    // PET bottle placed flag
-  TextBox Text6{*this, "Text6", field("1000", 720, 6960)};  // water x
-  TextBox Text7{*this, "Text7", field("0", 3600, 6480)};    // PET bottle match count
-  TextBox Text8{*this, "Text8", field("2600", 1680, 6960)};  // water y
-  TextBox Text9{*this, "Text9", field("1", 2640, 6960)};    // water placed flag
-  TextBox Text10{*this, "Text10", field("0", 3600, 6960)};  // water match count
-  TextBox Text11{*this, "Text11", field("3000", 720, 7440)};  // dry ice x
-  TextBox Text12{*this, "Text12", field("800", 1680, 7440)};  // dry ice y
-  TextBox Text13{*this, "Text13", field("1", 2640, 7440)};    // dry ice placed flag
-  TextBox Text14{*this, "Text14", field("0", 3600, 7440)};    // dry ice match count
+  TextBox Text1{*this, "Text1", field("0", 720, 6000)};          // player x
+  TextBox Text2{*this, "Text2", field("0", 1680, 6000)};         // player y
+  TextBox Text3{*this, "Text3", field("4300", 720, 6480)};       // PET bottle x
+  TextBox Text4{*this, "Text4", field("3600", 1680, 6480)};      // PET bottle y
+  TextBox Text5{*this, "Text5", field("1", 2640, 6480)};         // PET bottle placed flag
+  TextBox Text6{*this, "Text6", field("1000", 720, 6960)};       // water x
+  TextBox Text7{*this, "Text7", field("0", 3600, 6480)};         // PET bottle match count
+  TextBox Text8{*this, "Text8", field("2600", 1680, 6960)};      // water y
+  TextBox Text9{*this, "Text9", field("1", 2640, 6960)};         // water placed flag
+  TextBox Text10{*this, "Text10", field("0", 3600, 6960)};       // water match count
+  TextBox Text11{*this, "Text11", field("3000", 720, 7440)};     // dry ice x
+  TextBox Text12{*this, "Text12", field("800", 1680, 7440)};     // dry ice y
+  TextBox Text13{*this, "Text13", field("1", 2640, 7440)};       // dry ice placed flag
+  TextBox Text14{*this, "Text14", field("0", 3600, 7440)};       // dry ice match count
   TextBox Text15{*this, "Text15", field("Text15", 4200, 8160)};  // bomb x
   TextBox Text16{*this, "Text16", field("Text16", 5160, 8640)};  // bomb y
 

@@ -12,7 +12,8 @@ class Form3 final : public Form {
   static const char* const kCredits;
   explicit Form3(Runtime& runtime);
 
-  Picture Image1{*this, "Image1",
+  Picture Image1{*this,
+                 "Image1",
                  {.left = 0, .top = 0, .width = 3510, .height = 3075, .visible = true},
                  "portrait"};
   Label Label1{*this,

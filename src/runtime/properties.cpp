@@ -103,12 +103,10 @@ bool is_property_name(std::string_view property) {
 }
 
 std::optional<PropertyValue> read_property(const Control& control, std::string_view property) {
-  return std::visit([&](const auto& state) { return read_state(state, property); },
-                    control.peek());
+  return std::visit([&](const auto& state) { return read_state(state, property); }, control.peek());
 }
 
-PropertyWrite write_property(Control& control, std::string_view property,
-                             std::string_view value) {
+PropertyWrite write_property(Control& control, std::string_view property, std::string_view value) {
   if (!read_property(control, property)) return PropertyWrite::no_such_property;
   try {
     return write_to(control, property, value);

@@ -47,7 +47,8 @@ Form& Runtime::load(std::unique_ptr<Form> form) {
   m_journal.note_effect();
   Form& loaded = *form;
   m_forms.push_back(std::move(form));
-  for (Timer* timer : loaded.timers()) m_scheduler.add(*timer);
+  for (Timer* timer : loaded.timers())
+    m_scheduler.add(*timer);
   trace("show " + loaded.name());
   m_platform.form_loaded(loaded);
   return loaded;
@@ -63,7 +64,8 @@ void Runtime::unload(Form& form) {
   if (!form.loaded()) return;
   m_journal.note_effect();
   form.m_loaded = false;
-  for (Timer* timer : form.timers()) m_scheduler.remove(*timer);
+  for (Timer* timer : form.timers())
+    m_scheduler.remove(*timer);
   std::erase(m_shown, &form);
   m_platform.form_unloaded(form);
   trace("unload " + form.name());
@@ -104,7 +106,9 @@ float Runtime::rnd() {
   return m_random.rnd();
 }
 
-Form* Runtime::active_form() const { return m_shown.empty() ? nullptr : m_shown.back(); }
+Form* Runtime::active_form() const {
+  return m_shown.empty() ? nullptr : m_shown.back();
+}
 
 Form* Runtime::find_form(std::string_view name) const {
   auto it = std::find_if(m_forms.begin(), m_forms.end(),
@@ -135,7 +139,9 @@ void Runtime::close(Form& form) {
   run_event([&] { unload(form); });
 }
 
-void Runtime::change(const std::function<void()>& action) { run_event(action); }
+void Runtime::change(const std::function<void()>& action) {
+  run_event(action);
+}
 
 void Runtime::release_unloaded() {
   if (m_event_depth == 0 && !m_scheduler.busy()) m_unloaded.clear();

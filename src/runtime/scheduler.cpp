@@ -13,7 +13,9 @@ void Scheduler::add(Timer& timer) {
   m_timers.push_back(&timer);
 }
 
-void Scheduler::remove(Timer& timer) { std::replace(m_timers.begin(), m_timers.end(), &timer, static_cast<Timer*>(nullptr)); }
+void Scheduler::remove(Timer& timer) {
+  std::replace(m_timers.begin(), m_timers.end(), &timer, static_cast<Timer*>(nullptr));
+}
 
 bool Scheduler::known_quiet(const Timer& timer) const {
   if (!m_skipping || !timer.m_quiet.known) return false;

@@ -19,17 +19,44 @@ struct Ref {
   std::string property;
 };
 
-struct Seed { std::uint64_t seed; };
-struct Wait { Millis milliseconds; };
-struct Until { std::optional<Ref> ref; std::string value; Millis milliseconds; };  // no ref: end
-struct Key { int code; int count; };
-struct Click { std::string control; };
-struct Menu { std::string item; };
-struct Close { std::string form; };
-struct Set { Ref ref; std::string value; };
-struct Print { Ref ref; };
-struct Expect { Ref ref; std::string value; };
-struct Dump { std::string form; };  // empty: every loaded form
+struct Seed {
+  std::uint64_t seed;
+};
+struct Wait {
+  Millis milliseconds;
+};
+struct Until {
+  std::optional<Ref> ref;
+  std::string value;
+  Millis milliseconds;
+};  // no ref: end
+struct Key {
+  int code;
+  int count;
+};
+struct Click {
+  std::string control;
+};
+struct Menu {
+  std::string item;
+};
+struct Close {
+  std::string form;
+};
+struct Set {
+  Ref ref;
+  std::string value;
+};
+struct Print {
+  Ref ref;
+};
+struct Expect {
+  Ref ref;
+  std::string value;
+};
+struct Dump {
+  std::string form;
+};  // empty: every loaded form
 
 using Action = std::variant<Seed, Wait, Until, Key, Click, Menu, Close, Set, Print, Expect, Dump>;
 

@@ -63,7 +63,8 @@ std::vector<std::string> split_words(std::string_view line) {
         throw Failure{"a closing quote must end its word"};
       }
     } else {
-      while (i < line.size() && line[i] != ' ' && line[i] != '\t') word += line[i++];
+      while (i < line.size() && line[i] != ' ' && line[i] != '\t')
+        word += line[i++];
     }
     words.push_back(std::move(word));
   }
@@ -88,12 +89,13 @@ std::int64_t whole_number(const std::string& word, std::int64_t low, std::int64_
 Ref parse_ref(const std::string& word) {
   std::vector<std::string> parts;
   std::size_t start = 0;
-  for (std::size_t dot = word.find('.'); ; dot = word.find('.', start)) {
+  for (std::size_t dot = word.find('.');; dot = word.find('.', start)) {
     parts.push_back(word.substr(start, dot - start));
     if (dot == std::string::npos) break;
     start = dot + 1;
   }
-  const bool empty_part = std::any_of(parts.begin(), parts.end(), [](auto& p) { return p.empty(); });
+  const bool empty_part =
+      std::any_of(parts.begin(), parts.end(), [](auto& p) { return p.empty(); });
   if (parts.size() < 2 || parts.size() > 3 || empty_part) {
     throw Failure{"\"" + word + "\" is not CONTROL.PROPERTY or FORM.CONTROL.PROPERTY"};
   }
@@ -147,7 +149,8 @@ Action parse_action(const std::vector<std::string>& w) {
   }
   if (verb == "key") {
     expect_words(w, 2, 3, "key NAME [COUNT]");
-    const int count = w.size() == 3 ? static_cast<int>(whole_number(w[2], 1, kMaxKeyCount, "the count")) : 1;
+    const int count =
+        w.size() == 3 ? static_cast<int>(whole_number(w[2], 1, kMaxKeyCount, "the count")) : 1;
     return Key{key_code(w[1]), count};
   }
   if (verb == "click") {
@@ -196,7 +199,8 @@ std::variant<std::vector<Command>, ParseError> parse_script(std::string_view tex
     text.remove_prefix(newline == std::string_view::npos ? text.size() : newline + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.size() > kMaxLineBytes) {
-      return ParseError{line_number, "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes"};
+      return ParseError{line_number,
+                        "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes"};
     }
     if (!is_valid_utf8(line)) return ParseError{line_number, "the line is not valid UTF-8"};
     try {

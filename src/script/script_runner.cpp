@@ -5,8 +5,8 @@
 #include "runtime/headless/headless_platform.hpp"
 #include "runtime/properties.hpp"
 #include "runtime/runtime.hpp"
-#include "runtime/value_rules.hpp"
 #include "runtime/runtime_error.hpp"
+#include "runtime/value_rules.hpp"
 #include "script/state_dump.hpp"
 #include "title/form1.hpp"
 
@@ -86,7 +86,8 @@ class Player {
     }
   }
   void perform(const Key& key) {
-    for (int i = 0; i < key.count && !m_runtime.ended(); ++i) m_runtime.key_down(key.code);
+    for (int i = 0; i < key.count && !m_runtime.ended(); ++i)
+      m_runtime.key_down(key.code);
   }
   void perform(const Click& click) { m_runtime.click(control_of(active(), click.control)); }
   void perform(const Menu& menu) {
@@ -129,7 +130,8 @@ class Player {
       m_out << (form ? dump_form(*form) : dump_unloaded_form(dump.form)) << '\n';
       return;
     }
-    for (const auto& form : m_runtime.forms()) m_out << dump_form(*form) << '\n';
+    for (const auto& form : m_runtime.forms())
+      m_out << dump_form(*form) << '\n';
   }
 
   Form& active() {

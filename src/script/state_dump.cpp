@@ -35,8 +35,8 @@ std::string json_value(const PropertyValue& value) {
 }  // namespace
 
 std::string dump_form(const Form& form) {
-  std::string json = "{\"form\":" + json_quote(form.name()) + ",\"Loaded\":" +
-                     (form.loaded() ? "true" : "false") +
+  std::string json = "{\"form\":" + json_quote(form.name()) +
+                     ",\"Loaded\":" + (form.loaded() ? "true" : "false") +
                      ",\"Caption\":" + json_quote(form.design().caption) + ",\"controls\":{";
   bool first_control = true;
   for (const Control* control : form.controls()) {

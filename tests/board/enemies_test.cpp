@@ -21,9 +21,11 @@ TEST_F(Enemies, PlacementsCoverAllSixteenCellsAndNothingElse) {
     game.wait(i % 7);
     for (Picture* enemy : {&board.Image7, &board.Image9}) {
       ASSERT_TRUE(enemy->left() == 1000 || enemy->left() == 2000 || enemy->left() == 3000 ||
-                  enemy->left() == 4000) << enemy->left();
+                  enemy->left() == 4000)
+          << enemy->left();
       ASSERT_TRUE(enemy->top() == 1000 || enemy->top() == 2000 || enemy->top() == 3000 ||
-                  enemy->top() == 4000) << enemy->top();
+                  enemy->top() == 4000)
+          << enemy->top();
       ASSERT_TRUE(enemy->visible());
       cells.insert({enemy->left(), enemy->top()});
     }

@@ -13,8 +13,8 @@ constexpr const char* kSecondMessage = "ごろさん家出現！！";
 class Finale : public ::testing::Test {
  protected:
   int shown(const std::string& message) const {
-    return static_cast<int>(std::count(game.platform.messages().begin(),
-                                       game.platform.messages().end(), message));
+    return static_cast<int>(
+        std::count(game.platform.messages().begin(), game.platform.messages().end(), message));
   }
   void stand_at(const char* x, const char* y) {
     game.change([&] {
@@ -75,8 +75,7 @@ TEST_F(Finale, AScoreAlreadyPastSixThousandShowsTheHouseOneSecondAfterTheFirstMe
   EXPECT_EQ(shown(kSecondMessage), 1);
   EXPECT_EQ(board.Timer23.interval(), 1);
   game.wait(60000);
-  EXPECT_EQ(game.platform.messages(),
-            (std::vector<std::string>{kFirstMessage, kSecondMessage}));
+  EXPECT_EQ(game.platform.messages(), (std::vector<std::string>{kFirstMessage, kSecondMessage}));
 }
 
 TEST_F(Finale, BeforeTheSecondMessageTheHousesPlaceIsNothing) {
@@ -106,8 +105,8 @@ TEST_F(Finale, OnTheHousesColumnTheTwoTestsTakeTurns) {
 
 TEST_F(Finale, NearTheHouseIsNotOnIt) {
   reach_the_house_tests();
-  for (auto [x, y] : {std::pair{"2500", "3100"}, std::pair{"2700", "3100"},
-                      std::pair{"2600", "3200"}}) {
+  for (auto [x, y] :
+       {std::pair{"2500", "3100"}, std::pair{"2700", "3100"}, std::pair{"2600", "3200"}}) {
     stand_at(x, y);
     game.wait(300);
     EXPECT_TRUE(game.loaded("Form2")) << x << "," << y;

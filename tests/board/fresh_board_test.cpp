@@ -26,12 +26,10 @@ TEST(FreshBoard, WindowAsDesigned) {
 TEST(FreshBoard, SpritesStartWhereDesigned) {
   BoardGame game;
   const SpriteStart table[] = {
-      {"Image1", 240, 360, true},     {"Image2", 4300, 3600, true},
-      {"Image3", 1000, 2600, true},   {"Image4", 3000, 795, true},
-      {"Image5", 6720, 7440, false},  {"Image7", 4440, 6240, true},
-      {"Image8", 5520, 6240, true},   {"Image9", 6480, 6240, true},
-      {"Image10", 7560, 6240, true},  {"Image11", 4500, 2000, false},
-      {"Image12", 3120, 6120, true},  {"Image13", 3840, 7320, true},
+      {"Image1", 240, 360, true},     {"Image2", 4300, 3600, true},   {"Image3", 1000, 2600, true},
+      {"Image4", 3000, 795, true},    {"Image5", 6720, 7440, false},  {"Image7", 4440, 6240, true},
+      {"Image8", 5520, 6240, true},   {"Image9", 6480, 6240, true},   {"Image10", 7560, 6240, true},
+      {"Image11", 4500, 2000, false}, {"Image12", 3120, 6120, true},  {"Image13", 3840, 7320, true},
       {"Image14", 0, 0, false},       {"Image15", 2600, 3100, false},
   };
   for (const SpriteStart& row : table) {
@@ -47,18 +45,21 @@ TEST(FreshBoard, SpritesStartWhereDesigned) {
 TEST(FreshBoard, LabelsAndFieldsHoldTheirStartingTexts) {
   BoardGame game;
   const std::pair<const char*, const char*> labels[] = {
-      {"Label1", "0"}, {"Label2", "0"},     {"Label3", "0"},          {"Label4", "ペットボトル"},
-      {"Label5", "水"}, {"Label6", "ドライアイス"}, {"Label7", "0"}, {"Label8", "ゾヌ"},
-      {"Label9", "0"}, {"Label11", "1"},    {"Label12", "ポイント"}, {"Label13", "0"},
+      {"Label1", "0"},         {"Label2", "0"},
+      {"Label3", "0"},         {"Label4", "ペットボトル"},
+      {"Label5", "水"},        {"Label6", "ドライアイス"},
+      {"Label7", "0"},         {"Label8", "ゾヌ"},
+      {"Label9", "0"},         {"Label11", "1"},
+      {"Label12", "ポイント"}, {"Label13", "0"},
   };
   for (auto [name, caption] : labels) {
     EXPECT_EQ(std::get<LabelState>(game.board().find(name)->peek()).caption, caption) << name;
   }
   const std::pair<const char*, const char*> fields[] = {
-      {"Text1", "0"},   {"Text2", "0"},   {"Text3", "4300"},   {"Text4", "3600"},
-      {"Text5", "1"},   {"Text6", "1000"}, {"Text7", "0"},     {"Text8", "2600"},
-      {"Text9", "1"},   {"Text10", "0"},  {"Text11", "3000"},  {"Text12", "800"},
-      {"Text13", "1"},  {"Text14", "0"},  {"Text15", "Text15"}, {"Text16", "Text16"},
+      {"Text1", "0"},  {"Text2", "0"},    {"Text3", "4300"},    {"Text4", "3600"},
+      {"Text5", "1"},  {"Text6", "1000"}, {"Text7", "0"},       {"Text8", "2600"},
+      {"Text9", "1"},  {"Text10", "0"},   {"Text11", "3000"},   {"Text12", "800"},
+      {"Text13", "1"}, {"Text14", "0"},   {"Text15", "Text15"}, {"Text16", "Text16"},
   };
   for (auto [name, text] : fields) {
     const auto& state = std::get<TextBoxState>(game.board().find(name)->peek());
@@ -69,9 +70,9 @@ TEST(FreshBoard, LabelsAndFieldsHoldTheirStartingTexts) {
 
 TEST(FreshBoard, TimersRunFromCreationWithTheirDesignIntervals) {
   BoardGame game;
-  const std::map<std::string, int> running = {{"Timer1", 100}, {"Timer2", 1},  {"Timer3", 1},
-                                              {"Timer4", 1},   {"Timer5", 1},  {"Timer6", 1},
-                                              {"Timer7", 1},   {"Timer18", 1000}, {"Timer21", 1000}};
+  const std::map<std::string, int> running = {
+      {"Timer1", 100}, {"Timer2", 1}, {"Timer3", 1},     {"Timer4", 1},    {"Timer5", 1},
+      {"Timer6", 1},   {"Timer7", 1}, {"Timer18", 1000}, {"Timer21", 1000}};
   ASSERT_EQ(game.board().timers().size(), 24u);
   for (const Timer* timer : game.board().timers()) {
     auto it = running.find(timer->name());

@@ -89,7 +89,8 @@ TEST_F(Movement, BackspaceAndEnterOnlyArmTheirTimers) {
 
 TEST_F(Movement, OtherKeysDoNothing) {
   const std::string before = board.Text1.text() + board.Text2.text();
-  for (int code : {0, 9, 16, 17, 27, 32, 36, 41, 65, 98, 100, 102, 104}) game.key(code);
+  for (int code : {0, 9, 16, 17, 27, 32, 36, 41, 65, 98, 100, 102, 104})
+    game.key(code);
   EXPECT_EQ(board.Text1.text() + board.Text2.text(), before);
   EXPECT_EQ(board.Timer8.interval(), 0);
   EXPECT_EQ(board.Timer9.interval(), 0);

@@ -19,8 +19,8 @@ TEST(ValueRules, ReadsDecimalTextWithOptionalMinus) {
 }
 
 TEST(ValueRules, TextThatIsNotANumberIsATypeMismatchNotZero) {
-  for (const char* text : {"", "-", ".", "Text15", "1e3", " 1", "1 ", "+1", "1.2.3", "inf", "nan",
-                           "０", "1,000"}) {
+  for (const char* text :
+       {"", "-", ".", "Text15", "1e3", " 1", "1 ", "+1", "1.2.3", "inf", "nan", "０", "1,000"}) {
     try {
       to_number(text);
       ADD_FAILURE() << "\"" << text << "\" was read as a number";

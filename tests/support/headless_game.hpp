@@ -35,7 +35,8 @@ class HeadlessGame {
   }
   void wait_until(Millis time) { wait(time - now()); }
   void key(int code, int count = 1) {
-    for (int i = 0; i < count; ++i) runtime.key_down(code);
+    for (int i = 0; i < count; ++i)
+      runtime.key_down(code);
   }
   // Writes made from outside the game, to set up a case.
   template <class Action>

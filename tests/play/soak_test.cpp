@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <regex>
+
+#include "support/random_play.hpp"
+
+namespace totechita::testing {
+namespace {
+
+// Virtual hours of random play; TOTECHITA_SOAK_HOURS asks for a longer run.
+double soak_hours() {
+  const char* hours = std::getenv("TOTECHITA_SOAK_HOURS");
+  return hours != nullptr ? std::atof(hours) : 6.0;
+}
+
+bool whole_number_text(const std::string& text) {
+  static const std::regex kWhole("0|[1-9][0-9]*");
+  return std::regex_match(text, kWhole);
+}
+
+bool on_grid(float value) {
+  return value == 1000 || value == 2000 || value == 3000 || value == 4000;
+}
+
+// What must hold after every step of any game, whatever the player does.
+class InvariantChecker {
+ public:
+  void check(HeadlessGame& game, const std::string& action) {
+    SCOPED_TRACE("after " + action + " at t=" + std::to_string(game.now()));
+    ASSERT_EQ(game.runtime.exit_status(), 0) << "no runtime error";
+    if (!game.loaded("Form2")) return;
+    Form2& board = game.board();
+    for (const Label* count : {&board.Label1, &board.Label2, &board.Label3, &board.Label9}) {
+      ASSERT_TRUE(whole_number_text(count->caption())) << count->name() << "=" << count->caption();
+    }
+    const bool bomb_in_play = board.Timer10.interval() != 0 || board.Timer11.interval() != 0 ||
+                              board.Timer13.interval() != 0;
+    ASSERT_EQ(board.Label11.caption(), bomb_in_play ? "0" : "1");
+    const bool burst_on_board = board.Image13.visible() && board.Image13.left() != 3840;
+    ASSERT_FALSE(board.Image5.visible() && burst_on_board) << "at most one bomb in play";
+
+    const std::string& score = board.Label13.caption();
+    ASSERT_TRUE(whole_number_text(score)) << score;
+    const double points = to_number(score);
+    ASSERT_EQ(static_cast<long long>(points) % 100, 0) << score;
+    ASSERT_GE(points, m_last_score) << "the score never falls";
+    m_last_score = points;
+
+    check_ingredient(board.Text3, board.Text4, board.Text5, "4300", "3600");
+    check_ingredient(board.Text6, board.Text8, board.Text9, "1000", "2600");
+    check_ingredient(board.Text11, board.Text12, board.Text13, "3000", "800");
+    check_enemy(board.Image7, 4440);
+    check_enemy(board.Image9, 6480);
+
+    const float plane = board.Image11.left();
+    ASSERT_EQ(board.Image11.top(), 2000);
+    ASSERT_TRUE(plane == 4500 ||
+                (plane >= 0 && plane <= 4400 && static_cast<int>(plane) % 100 == 0))
+        << plane;
+
+    for (const std::string& message : game.platform.messages())
+      ++m_messages[message];
+    for (const auto& [message, times] : m_messages)
+      ASSERT_LE(times, 1) << message;
+    m_messages.clear();
+  }
+
+ private:
+  // A placed ingredient stands at its start until first picked up, then only on the grid.
+  static void check_ingredient(const TextBox& x, const TextBox& y, const TextBox& placed,
+                               const char* start_x, const char* start_y) {
+    ASSERT_TRUE(placed.text() == "0" || placed.text() == "1") << placed.text();
+    if (x.text() == start_x && y.text() == start_y) return;
+    ASSERT_TRUE(on_grid(static_cast<float>(to_number(x.text()))) &&
+                on_grid(static_cast<float>(to_number(y.text()))))
+        << x.text() << "," << y.text();
+  }
+  static void check_enemy(const Picture& enemy, float parked_left) {
+    if (enemy.left() == parked_left && enemy.top() == 6240) return;
+    ASSERT_TRUE(on_grid(enemy.left()) && on_grid(enemy.top()))
+        << enemy.name() << " at " << enemy.left() << "," << enemy.top();
+  }
+
+  double m_last_score = 0;
+  std::map<std::string, int> m_messages;
+};
+
+TEST(Soak, RandomPlayKeepsEveryInvariant) {
+  const Millis target = static_cast<Millis>(soak_hours() * 3600 * 1000);
+  constexpr Millis kLongestGame = 2 * 3600 * 1000;
+  Millis played = 0;
+  long long steps = 0;
+  int games = 0;
+  int finales = 0;
+  for (std::uint64_t seed = 1; played < target; ++seed) {
+    HeadlessGame game(seed);
+    RandomPlayer player(seed * 104729);
+    InvariantChecker checker;
+    ++games;
+    while (!game.runtime.ended() && game.now() < kLongestGame) {
+      const std::string action = player.step(game);
+      ++steps;
+      checker.check(game, action);
+      if (::testing::Test::HasFatalFailure()) return;
+    }
+    if (game.loaded("Form3") || game.runtime.find_form("Form3") != nullptr) ++finales;
+    played += game.now();
+  }
+  RecordProperty("virtual_hours", std::to_string(static_cast<double>(played) / 3.6e6));
+  RecordProperty("steps", std::to_string(steps));
+  std::printf("soak: %.2f virtual hours, %lld steps, %d games, %d reached the ending\n",
+              static_cast<double>(played) / 3.6e6, steps, games, finales);
+}
+
+}  // namespace
+}  // namespace totechita::testing
