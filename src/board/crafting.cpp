@@ -19,9 +19,7 @@ void Form2::craft_water_bomb() {
   Label7.set_caption("0");
 }
 
-void Form2::Form2_Label3_Click() {
-  craft_water_bomb();
-}
+void Form2::Form2_Label3_Click() { craft_water_bomb(); }
 
 // Armed by Backspace; repeated key-downs before the tick add no steps.
 void Form2::Form2_Timer8_Timer() {

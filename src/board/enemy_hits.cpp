@@ -36,17 +36,13 @@ void Form2::Form2_Timer14_Timer() {
   Timer14.set_interval(0);
 }
 
-void Form2::Form2_Timer15_Timer() {
-  add_points(100, Image8, Timer15);
-}
+void Form2::Form2_Timer15_Timer() { add_points(100, Image8, Timer15); }
 
 void Form2::Form2_Timer16_Timer() {
   test_enemy_row(Image9, Image10, Timer17);
   Timer16.set_interval(0);
 }
 
-void Form2::Form2_Timer17_Timer() {
-  add_points(200, Image10, Timer17);
-}
+void Form2::Form2_Timer17_Timer() { add_points(200, Image10, Timer17); }
 
 }  // namespace totechita

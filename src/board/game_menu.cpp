@@ -11,20 +11,12 @@ void Form2::place_enemy(Picture& enemy) {
   enemy.set_visible(true);
 }
 
-void Form2::Form2_mnumosa_Click() {
-  place_enemy(Image7);
-}
-void Form2::Form2_mnunugo_Click() {
-  place_enemy(Image9);
-}
+void Form2::Form2_mnumosa_Click() { place_enemy(Image7); }
+void Form2::Form2_mnunugo_Click() { place_enemy(Image9); }
 
 // The plane shows wherever its flight has brought it.
-void Form2::Form2_mnupotesen_Click() {
-  Image11.set_visible(true);
-}
+void Form2::Form2_mnupotesen_Click() { Image11.set_visible(true); }
 
-void Form2::Form2_mnusuu_Click() {
-  End();
-}
+void Form2::Form2_mnusuu_Click() { End(); }
 
 }  // namespace totechita

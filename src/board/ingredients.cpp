@@ -33,23 +33,11 @@ void Form2::test_pickup(const Ingredient& ingredient) {
   ingredient.matches.set_text("0");
 }
 
-void Form2::Form2_Timer2_Timer() {
-  move_ingredient(pet_bottle());
-}
-void Form2::Form2_Timer3_Timer() {
-  test_pickup(pet_bottle());
-}
-void Form2::Form2_Timer4_Timer() {
-  move_ingredient(water());
-}
-void Form2::Form2_Timer5_Timer() {
-  test_pickup(water());
-}
-void Form2::Form2_Timer6_Timer() {
-  move_ingredient(dry_ice());
-}
-void Form2::Form2_Timer7_Timer() {
-  test_pickup(dry_ice());
-}
+void Form2::Form2_Timer2_Timer() { move_ingredient(pet_bottle()); }
+void Form2::Form2_Timer3_Timer() { test_pickup(pet_bottle()); }
+void Form2::Form2_Timer4_Timer() { move_ingredient(water()); }
+void Form2::Form2_Timer5_Timer() { test_pickup(water()); }
+void Form2::Form2_Timer6_Timer() { move_ingredient(dry_ice()); }
+void Form2::Form2_Timer7_Timer() { test_pickup(dry_ice()); }
 
 }  // namespace totechita

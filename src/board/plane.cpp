@@ -22,8 +22,6 @@ void Form2::Form2_Timer19_Timer() {
   Timer19.set_interval(0);
 }
 
-void Form2::Form2_Timer20_Timer() {
-  add_points(1000, Image12, Timer20);
-}
+void Form2::Form2_Timer20_Timer() { add_points(1000, Image12, Timer20); }
 
 }  // namespace totechita

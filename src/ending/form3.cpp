@@ -28,8 +28,6 @@ void Form3::Form3_Timer1_Timer() {
   Label1.set_top(to_position(static_cast<double>(Label1.top()) - 100));
 }
 
-void Form3::Form3_Timer2_Timer() {
-  End();
-}
+void Form3::Form3_Timer2_Timer() { End(); }
 
 }  // namespace totechita

@@ -10,11 +10,7 @@ Control::Control(Form& form, std::string name, ControlState initial)
   if (!std::holds_alternative<TimerState>(m_state)) form.add(*this);
 }
 
-void Control::note_access() const {
-  m_form.runtime().journal().note_access(*this);
-}
-void Control::note_change() {
-  m_form.runtime().journal().note_change(*this);
-}
+void Control::note_access() const { m_form.runtime().journal().note_access(*this); }
+void Control::note_change() { m_form.runtime().journal().note_change(*this); }
 
 }  // namespace totechita

@@ -16,9 +16,7 @@ Control* Form::find(std::string_view control_name) const {
   return it == m_controls.end() ? nullptr : *it;
 }
 
-void Form::add(Control& control) {
-  m_controls.push_back(&control);
-}
+void Form::add(Control& control) { m_controls.push_back(&control); }
 
 void Form::add(Timer& timer) {
   m_controls.push_back(&timer);
@@ -32,17 +30,9 @@ void Form::note_changed(const Control& control, std::uint64_t revision) {
   }
 }
 
-void Form::Randomize() {
-  m_runtime.randomize();
-}
-float Form::Rnd() {
-  return m_runtime.rnd();
-}
-void Form::MsgBox(std::string_view prompt) {
-  m_runtime.message_box(prompt);
-}
-void Form::End() {
-  m_runtime.end();
-}
+void Form::Randomize() { m_runtime.randomize(); }
+float Form::Rnd() { return m_runtime.rnd(); }
+void Form::MsgBox(std::string_view prompt) { m_runtime.message_box(prompt); }
+void Form::End() { m_runtime.end(); }
 
 }  // namespace totechita

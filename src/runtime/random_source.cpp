@@ -21,9 +21,7 @@ void RandomSource::reseed(std::uint64_t seed) {
   next32();
 }
 
-void RandomSource::randomize(std::uint64_t clock) {
-  m_state ^= splitmix64(clock);
-}
+void RandomSource::randomize(std::uint64_t clock) { m_state ^= splitmix64(clock); }
 
 std::uint32_t RandomSource::next32() {
   const std::uint64_t old = m_state;

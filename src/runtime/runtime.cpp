@@ -106,9 +106,7 @@ float Runtime::rnd() {
   return m_random.rnd();
 }
 
-Form* Runtime::active_form() const {
-  return m_shown.empty() ? nullptr : m_shown.back();
-}
+Form* Runtime::active_form() const { return m_shown.empty() ? nullptr : m_shown.back(); }
 
 Form* Runtime::find_form(std::string_view name) const {
   auto it = std::find_if(m_forms.begin(), m_forms.end(),
@@ -139,9 +137,7 @@ void Runtime::close(Form& form) {
   run_event([&] { unload(form); });
 }
 
-void Runtime::change(const std::function<void()>& action) {
-  run_event(action);
-}
+void Runtime::change(const std::function<void()>& action) { run_event(action); }
 
 void Runtime::release_unloaded() {
   if (m_event_depth == 0 && !m_scheduler.busy()) m_unloaded.clear();

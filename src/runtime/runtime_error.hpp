@@ -22,12 +22,8 @@ class RuntimeError : public std::runtime_error {
   int m_code;
 };
 
-inline RuntimeError type_mismatch() {
-  return RuntimeError(13, "型が一致しません。");
-}
-inline RuntimeError overflow() {
-  return RuntimeError(6, "オーバーフローしました。");
-}
+inline RuntimeError type_mismatch() { return RuntimeError(13, "型が一致しません。"); }
+inline RuntimeError overflow() { return RuntimeError(6, "オーバーフローしました。"); }
 inline RuntimeError invalid_property_value() {
   return RuntimeError(380, "プロパティの値が不正です。");
 }

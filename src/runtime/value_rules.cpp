@@ -10,9 +10,7 @@ namespace totechita {
 
 namespace {
 
-bool is_digit(char c) {
-  return c >= '0' && c <= '9';
-}
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 // Digits with at most one decimal point and at least one digit; from_chars alone would also
 // take "inf", "nan" and exponents, which no caption of the game ever holds.
@@ -42,9 +40,7 @@ double to_number(std::string_view text) {
   return value;
 }
 
-float to_single(std::string_view text) {
-  return to_position(to_number(text));
-}
+float to_single(std::string_view text) { return to_position(to_number(text)); }
 
 float to_position(double value) {
   if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max()) {
@@ -63,12 +59,8 @@ std::string to_text(double value) {
   return std::string(buffer, end);
 }
 
-double whole_part(double value) {
-  return std::floor(value);
-}
+double whole_part(double value) { return std::floor(value); }
 
-double grid_position(float r) {
-  return whole_part(static_cast<double>(r) * 4.0 + 1.0) * 1000.0;
-}
+double grid_position(float r) { return whole_part(static_cast<double>(r) * 4.0 + 1.0) * 1000.0; }
 
 }  // namespace totechita
