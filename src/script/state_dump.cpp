@@ -35,20 +35,25 @@ std::string json_value(const PropertyValue& value) {
 }  // namespace
 
 std::string dump_form(const Form& form) {
-  std::string json = "{\"form\":" + json_quote(form.name()) +
-                     ",\"Loaded\":" + (form.loaded() ? "true" : "false") +
-                     ",\"Caption\":" + json_quote(form.design().caption) + ",\"controls\":{";
-  bool first_control = true;
+  std::string json = "{\"form\":" + json_quote(form.name());
+  json += form.loaded() ? ",\"Loaded\":true" : ",\"Loaded\":false";
+  json += ",\"Caption\":" + json_quote(form.design().caption) + ",\"controls\":{";
+  const char* control_separator = "";
   for (const Control* control : form.controls()) {
-    json += (first_control ? "" : ",") + json_quote(control->name()) + ":{";
-    first_control = false;
-    bool first_property = true;
+    json += control_separator;
+    json += json_quote(control->name());
+    json += ":{";
+    control_separator = ",";
+    const char* property_separator = "";
     for (std::string_view property : property_names(*control)) {
-      json += (first_property ? "\"" : ",\"") + std::string(property) + "\":";
+      json += property_separator;
+      json += '"';
+      json += property;
+      json += "\":";
       json += json_value(*read_property(*control, property));
-      first_property = false;
+      property_separator = ",";
     }
-    json += "}";
+    json += '}';
   }
   return json + "}}";
 }
