@@ -92,3 +92,22 @@ TEST_F(Plane, ABurstOnAnEnemyCellOfThePlanesRowScoresBoth) {
 
 }  // namespace
 }  // namespace totechita::testing
+
+namespace totechita::testing {
+namespace {
+
+// With quiet ticks passed over, an idle board wakes once a second: for the plane's step.
+TEST(IdleBoard, TheOnlyTickThatCanChangeAnythingIsThePlanesStep) {
+  BoardGame game;
+  game.wait(300);
+  for (int second = 0; second < 5; ++second) {
+    const Millis next_step = 2500 + 1000 * ((game.now() - 1500) / 1000);
+    EXPECT_EQ(game.runtime.scheduler().next_due(), next_step);
+    game.wait(1000);
+  }
+  game.key(kKeyRight);
+  EXPECT_EQ(game.runtime.scheduler().next_due(), game.now() + 1) << "a key wakes the board";
+}
+
+}  // namespace
+}  // namespace totechita::testing
