@@ -16,15 +16,15 @@ void ChangeJournal::open() {
 
 ChangeJournal::Outcome ChangeJournal::close() {
   if (--m_depth > 0) return {.quiet = false, .touched = {}};
-  std::vector<Control*> changed;
-  for (auto& [control, before] : m_before) {
-    if (control->m_state != before) changed.push_back(control);
-  }
-  const bool quiet = changed.empty() && !m_effect;
+  const bool changed = std::any_of(m_before.begin(), m_before.end(), [](const auto& entry) {
+    return entry.first->m_state != entry.second;
+  });
+  const bool quiet = !changed && !m_effect;
   if (!quiet) ++m_revision;
-  for (Control* control : changed) {
+  for (auto& [control, before] : m_before) {
+    if (control->m_state == before) continue;
     control->m_changed_at = m_revision;
-    control->form().note_changed(*control, m_revision);
+    control->form().note_changed(*control, before, m_revision);
   }
   Outcome outcome{.quiet = quiet, .touched = {}};
   if (quiet) {
@@ -45,7 +45,7 @@ void ChangeJournal::note_change(Control& control) {
   if (m_depth == 0) {
     // A write outside any event (setting up a test case) takes effect as one event of its own.
     control.m_changed_at = ++m_revision;
-    control.form().note_changed(control, m_revision);
+    control.form().note_changed(control, control.m_state, m_revision);
     return;
   }
   auto same = [&](const auto& entry) { return entry.first == &control; };

@@ -23,11 +23,15 @@ void Form::add(Timer& timer) {
   m_timers.push_back(&timer);
 }
 
-void Form::note_changed(const Control& control, std::uint64_t revision) {
-  const ControlState& state = control.peek();
-  if (std::holds_alternative<PictureState>(state) || std::holds_alternative<LabelState>(state)) {
-    m_shown_changed_at = revision;
+void Form::note_changed(const Control& control, const ControlState& before,
+                        std::uint64_t revision) {
+  const ControlState& now = control.peek();
+  bool shown = std::holds_alternative<LabelState>(now);
+  if (const auto* picture = std::get_if<PictureState>(&now)) {
+    // A hidden picture that moves (the plane before it is shown) changes nothing on screen.
+    shown = picture->visible || std::get<PictureState>(before).visible;
   }
+  if (shown) m_shown_changed_at = revision;
 }
 
 void Form::Randomize() { m_runtime.randomize(); }

@@ -48,8 +48,8 @@ class Form {
   // Look-up by name serves the script driver and the front end, never the game's handlers.
   Control* find(std::string_view control_name) const;
 
-  // The revision of the last change to anything this form shows (pictures and labels): a
-  // window repaints only when it has moved on.
+  // The revision of the last change to anything this form shows (labels, and pictures that
+  // were or are visible): a window repaints only when it has moved on.
   std::uint64_t shown_changed_at() const { return m_shown_changed_at; }
 
   std::function<void(int key_code)> on_key_down;
@@ -70,7 +70,7 @@ class Form {
   friend class ChangeJournal;
   void add(Control& control);
   void add(Timer& timer);
-  void note_changed(const Control& control, std::uint64_t revision);
+  void note_changed(const Control& control, const ControlState& before, std::uint64_t revision);
 
   Runtime& m_runtime;
   std::string m_name;

@@ -66,11 +66,6 @@ void Scheduler::advance_to(Millis target) {
 void Scheduler::jump_to(Millis target) {
   if (m_halted || m_in_pass || target <= m_now) return;
   m_now = target;
-  for (Timer* timer : m_timers) {
-    if (timer != nullptr && timer->schedule().interval != 0) {
-      timer->schedule().due = std::min(timer->schedule().due, target);
-    }
-  }
   run_pass();
 }
 

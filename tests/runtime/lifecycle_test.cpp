@@ -73,3 +73,33 @@ TEST(Lifecycle, AFreshBoardEachTimeTheBoardIsCreated) {
 
 }  // namespace
 }  // namespace totechita::testing
+
+namespace totechita::testing {
+namespace {
+
+// A window repaints only when something it shows has changed.
+TEST(ShownChanges, OnlyLabelsAndPicturesThatAreOrWereVisibleCount) {
+  BoardGame game;
+  Form2& board = game.board();
+  game.wait(200);
+  const auto shown = [&] { return board.shown_changed_at(); };
+  auto before = shown();
+  game.wait(1000);
+  EXPECT_EQ(shown(), before) << "the hidden plane's step shows nothing";
+  game.key(kKeyRight);
+  EXPECT_EQ(shown(), before) << "a position field and the hidden character show nothing";
+  game.wait(100);
+  EXPECT_GT(shown(), before) << "the player's sprite moved";
+  before = shown();
+  game.choose("mnupotesen");
+  EXPECT_GT(shown(), before) << "the plane comes into view";
+  before = shown();
+  game.wait(1000);
+  EXPECT_GT(shown(), before) << "the visible plane's step";
+  before = shown();
+  game.change([&] { board.Label13.set_caption("100"); });
+  EXPECT_GT(shown(), before);
+}
+
+}  // namespace
+}  // namespace totechita::testing

@@ -124,10 +124,14 @@ TEST_P(SchedulerTest, AHandlerIsNotReenteredAndTheClockDoesNotMoveInsideAPass) {
 TEST_P(SchedulerTest, AfterAJumpMissedTicksAreNotMadeUp) {
   arm(form->A, 100);
   arm(form->B, 30);
+  arm(form->C, 2000);
   advance_to(50);
   runtime.scheduler().jump_to(1000);
   advance_to(1130);
-  EXPECT_EQ(log(), "B@30 A@1000 B@1000 B@1030 B@1060 B@1090 A@1100 B@1120 ");
+  EXPECT_EQ(log(), "B@30 A@1000 B@1000 B@1030 B@1060 B@1090 A@1100 B@1120 ")
+      << "each overdue timer ticks once; C, not yet due, keeps its time";
+  advance_to(2000);
+  EXPECT_TRUE(log().ends_with("C@2000 "));
 }
 
 TEST_P(SchedulerTest, TimersOfAnUnloadedFormNeverTick) {
