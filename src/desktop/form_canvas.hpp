@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "desktop/form_events.hpp"
+#include "desktop/picture_cache.hpp"
+#include "runtime/form.hpp"
+
+namespace totechita::desktop {
+
+// A form's client area: draws its pictures and labels from their properties and turns a mouse
+// click (press and release over the same control) into a click event.
+class FormCanvas final : public QWidget {
+ public:
+  FormCanvas(Form& form, PictureCache& pictures, FormEvents& events, QWidget* parent);
+
+  // The form was unloaded: draw and send nothing more.
+  void detach() { m_form = nullptr; }
+  // The topmost control drawn at a point of the client area, if any.
+  Control* control_at(QPointF point) const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void paint_picture(QPainter& painter, const Picture& picture);
+  void paint_label(QPainter& painter, const Label& label) const;
+
+  Form* m_form;
+  PictureCache& m_pictures;
+  FormEvents& m_events;
+  std::vector<Control*> m_order;  // bottom first
+  Control* m_pressed = nullptr;
+};
+
+}  // namespace totechita::desktop

@@ -1,0 +1,48 @@
+#include "desktop/menu_bar_builder.hpp"
+
+#include <QMenu>
+
+namespace totechita::desktop {
+
+namespace {
+
+void add_entries(QWidget& menu, const std::vector<MenuItem>& items,
+                 const std::function<void(const MenuItem&)>& choose);
+
+void add_entry(QWidget& parent, const MenuItem& item,
+               const std::function<void(const MenuItem&)>& choose) {
+  if (item.is_separator()) {
+    auto* separator = new QAction(&parent);
+    separator->setSeparator(true);
+    parent.addAction(separator);
+    return;
+  }
+  if (!item.children.empty()) {
+    auto* submenu = new QMenu(menu_text(item.caption), &parent);
+    add_entries(*submenu, item.children, choose);
+    parent.addAction(submenu->menuAction());
+    return;
+  }
+  auto* command = new QAction(menu_text(item.caption), &parent);
+  QObject::connect(command, &QAction::triggered, command, [&item, choose] { choose(item); });
+  parent.addAction(command);
+}
+
+void add_entries(QWidget& menu, const std::vector<MenuItem>& items,
+                 const std::function<void(const MenuItem&)>& choose) {
+  for (const MenuItem& item : items)
+    add_entry(menu, item, choose);
+}
+
+}  // namespace
+
+QString menu_text(const std::string& caption) {
+  return QString::fromStdString(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+void fill_menu_bar(QMenuBar& bar, const std::vector<MenuItem>& items,
+                   const std::function<void(const MenuItem&)>& choose) {
+  add_entries(bar, items, choose);
+}
+
+}  // namespace totechita::desktop

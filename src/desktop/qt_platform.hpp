@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "desktop/form_events.hpp"
+#include "desktop/form_window.hpp"
+#include "desktop/picture_cache.hpp"
+#include "runtime/platform.hpp"
+
+namespace totechita::desktop {
+
+// The platform on Qt Widgets: a window for each loaded form, the message box, the end of the
+// program (the event loop quits with its exit status).
+class QtPlatform final : public Platform {
+ public:
+  explicit QtPlatform(FormEvents& events) : m_events(events) {}
+  ~QtPlatform() override;
+  QtPlatform(const QtPlatform&) = delete;
+  QtPlatform& operator=(const QtPlatform&) = delete;
+
+  void form_loaded(Form& form) override;
+  void form_shown(Form& form) override;
+  void form_unloaded(Form& form) override;
+  void message_box(std::string_view prompt, std::string_view title) override;
+  void program_ended(int status) override;
+
+  // Called when a message box has closed: the game clock stood still while it was open.
+  void set_on_message_box_closed(std::function<void()> handler) {
+    m_on_message_box_closed = std::move(handler);
+  }
+  // Repaints the windows whose forms show something new.
+  void refresh_windows();
+  FormWindow* window(const Form& form) const;
+
+ private:
+  FormEvents& m_events;
+  PictureCache m_pictures;
+  std::map<const Form*, std::unique_ptr<FormWindow>> m_windows;
+  std::vector<FormWindow*> m_shown;              // loaded, in the order last shown
+  std::vector<QPointer<FormWindow>> m_unloaded;  // deleted once their events are over
+  std::function<void()> m_on_message_box_closed;
+};
+
+}  // namespace totechita::desktop

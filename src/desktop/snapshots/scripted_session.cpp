@@ -1,0 +1,63 @@
+#include "desktop/snapshots/scripted_session.hpp"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <algorithm>
+
+namespace totechita::desktop {
+
+namespace {
+
+QAction* find_command(const QList<QAction*>& actions, const QString& caption) {
+  for (QAction* action : actions) {
+    if (action->menu() != nullptr) {
+      if (QAction* found = find_command(action->menu()->actions(), caption)) return found;
+    } else if (action->text() == caption) {
+      return action;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+ScriptedSession::ScriptedSession(std::uint64_t seed) : m_game(seed, [this] { return m_clock; }) {
+  m_game.start();
+}
+
+void ScriptedSession::run_until(Millis time) {
+  while (m_game.clock().planned_wake() && *m_game.clock().planned_wake() <= time) {
+    m_clock = std::max(m_clock, *m_game.clock().planned_wake());
+    m_game.clock().wake();
+  }
+  m_clock = std::max(m_clock, time);
+  m_game.clock().wake();
+}
+
+void ScriptedSession::press_key(int qt_key, int count, Qt::KeyboardModifiers modifiers) {
+  Form* active = m_game.runtime().active_form();
+  if (active == nullptr) return;
+  FormWindow* target = m_game.platform().window(*active);
+  for (int i = 0; i < count; ++i) {
+    QKeyEvent press(QEvent::KeyPress, qt_key, modifiers);
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, qt_key, modifiers);
+    QCoreApplication::sendEvent(target, &release);
+  }
+}
+
+void ScriptedSession::choose(const QString& caption) {
+  Form* active = m_game.runtime().active_form();
+  FormWindow* target = active != nullptr ? m_game.platform().window(*active) : nullptr;
+  if (target == nullptr || target->menu_bar() == nullptr) return;
+  if (QAction* command = find_command(target->menu_bar()->actions(), caption)) command->trigger();
+}
+
+FormWindow* ScriptedSession::window(std::string_view form_name) {
+  Form* form = m_game.runtime().find_form(form_name);
+  return form != nullptr ? m_game.platform().window(*form) : nullptr;
+}
+
+}  // namespace totechita::desktop

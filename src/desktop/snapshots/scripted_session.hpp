@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <string_view>
+
+#include "desktop/desktop_game.hpp"
+#include "desktop/form_window.hpp"
+
+namespace totechita::desktop {
+
+// A desktop game whose real clock moves only when told, played with real Qt events: for the
+// front-end tests and the screenshot demo. The clock driver sleeps and wakes as it plans to.
+class ScriptedSession {
+ public:
+  explicit ScriptedSession(std::uint64_t seed = 0);
+
+  Millis now() const { return m_clock; }
+  // Moves the real clock on, waking the driver at each time it planned, then catches up at
+  // `time` itself. The clock never goes back.
+  void run_until(Millis time);
+  void wait(Millis milliseconds) { run_until(m_clock + milliseconds); }
+  // Moves the real clock on without waking the driver: a stalled process, or a player reading
+  // a message box.
+  void stall(Millis milliseconds) { m_clock += milliseconds; }
+
+  // Key presses (and their releases) sent to the active form's window.
+  void press_key(int qt_key, int count = 1, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  // Triggers the command of the active form's menu bar with this caption.
+  void choose(const QString& caption);
+  // A setup write made from outside the game, as one event.
+  void change(const std::function<void()>& action) { m_game.runtime().change(action); }
+
+  FormWindow* window(std::string_view form_name);
+  template <class F>
+  F& form() {
+    return static_cast<F&>(*m_game.runtime().find_form(F::kName));
+  }
+  DesktopGame& game() { return m_game; }
+
+ private:
+  Millis m_clock = 0;
+  DesktopGame m_game;
+};
+
+}  // namespace totechita::desktop

@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "desktop/session_helpers.hpp"
+#include "desktop/snapshots/message_box_closer.hpp"
+#include "runtime/headless/headless_platform.hpp"
+
+namespace totechita::desktop::testing {
+namespace {
+
+// A form whose one timer counts its ticks into a label.
+class Ticker final : public Form {
+ public:
+  static constexpr std::string_view kName = "Ticker";
+  static constexpr std::int32_t kInterval = 1;
+  explicit Ticker(Runtime& runtime) : Form(runtime, std::string(kName), {}) {
+    Timer1.on_tick = [this] { Label1.set_caption(std::to_string(ticks() + 1)); };
+  }
+  int ticks() const { return std::stoi(Label1.caption()); }
+
+  Label Label1{*this, "Label1", {.caption = "0", .left = 0, .top = 0, .width = 0, .height = 0}};
+  Timer Timer1{*this, "Timer1", kInterval};
+};
+
+// The clock driver alone, on a stepped clock, driving a ticker.
+class TickerClock : public ::testing::Test {
+ protected:
+  TickerClock() {
+    runtime.start<Ticker>();
+    driver.start();
+  }
+  Ticker& ticker() { return static_cast<Ticker&>(*runtime.find_form(Ticker::kName)); }
+  // Wakes the driver whenever it planned to, up to `time`; returns how often it woke.
+  int follow_plan_until(Millis time) {
+    int wake_ups = 0;
+    while (driver.planned_wake() && *driver.planned_wake() <= time) {
+      clock = std::max(clock, *driver.planned_wake());
+      driver.wake();
+      ++wake_ups;
+    }
+    return wake_ups;
+  }
+
+  Millis clock = 0;
+  HeadlessPlatform platform;
+  Runtime runtime{platform, 0};
+  ClockDriver driver{runtime, [this] { return clock; }, [] {}};
+};
+
+TEST_F(TickerClock, ATimerOfOneMillisecondWakesTheDriverOncePerFrameAndMissesNoTick) {
+  const int wake_ups = follow_plan_until(1000);
+  EXPECT_LE(wake_ups, 1000 / ClockDriver::kFrame + 1);
+  EXPECT_GE(ticker().ticks(), 1000 - ClockDriver::kFrame);
+  EXPECT_EQ(ticker().ticks(), runtime.scheduler().now());
+}
+
+TEST_F(TickerClock, AfterAMessageBoxTimeJumpsEvenWhenTheBoxWasShort) {
+  follow_plan_until(100);
+  const int before = ticker().ticks();
+  driver.note_clock_stopped();
+  clock += 200;
+  driver.wake();
+  EXPECT_EQ(ticker().ticks(), before + 1);
+  EXPECT_EQ(runtime.scheduler().now(), clock);
+}
+
+TEST_F(TickerClock, ALateWakeUpBelowTheStallThresholdMakesUpEveryTick) {
+  follow_plan_until(100);
+  const int before = ticker().ticks();
+  clock = runtime.scheduler().now() + ClockDriver::kStallThreshold;
+  driver.wake();
+  EXPECT_EQ(ticker().ticks(), before + ClockDriver::kStallThreshold);
+}
+
+TEST_F(TickerClock, InputRunsAtTheRealTimeAfterTheClockCaughtUp) {
+  clock = 40;
+  Millis seen_at = -1;
+  driver.deliver([&] { seen_at = runtime.scheduler().now(); });
+  EXPECT_EQ(seen_at, 40);
+  EXPECT_EQ(ticker().ticks(), 40);
+  EXPECT_EQ(driver.planned_wake(), Millis{40 + ClockDriver::kFrame});
+}
+
+TEST_F(TickerClock, SleepsForGoodOnceTheProgramEnded) {
+  runtime.change([&] { runtime.unload(ticker()); });
+  driver.wake();
+  EXPECT_TRUE(runtime.ended());
+  EXPECT_FALSE(driver.planned_wake());
+}
+
+// Follows the driver's own plan for `duration` and counts its wake-ups.
+int wake_ups_during(ScriptedSession& session, Millis duration) {
+  const Millis end = session.now() + duration;
+  int wake_ups = 0;
+  while (session.game().clock().planned_wake() && *session.game().clock().planned_wake() <= end) {
+    session.run_until(*session.game().clock().planned_wake());
+    ++wake_ups;
+  }
+  return wake_ups;
+}
+
+TEST(ClockDriver, AnIdleBoardSleepsUntilThePlanesNextStep) {
+  BoardSession session;
+  session.wait(1000);
+  EXPECT_LE(wake_ups_during(session, 10000), 20);
+  EXPECT_GE(session.game().runtime().scheduler().now(), session.now() - 1000);
+}
+
+TEST(ClockDriver, TheTitleSleepsUntilTheBoardIsDue) {
+  ScriptedSession session;
+  EXPECT_EQ(session.game().clock().planned_wake(), Millis{1500});
+}
+
+TEST(ClockDriver, FollowingThePlanTheClockKeepsUpWithRealTime) {
+  BoardSession session;
+  const float plane_start = session.board().Image11.left();
+  session.wait(5000);
+  EXPECT_EQ(session.game().runtime().scheduler().now(), session.now());
+  EXPECT_EQ(session.board().Image11.left(), plane_start - 500);
+}
+
+// A process that stalls for ten seconds takes one plane step when it wakes, not ten.
+TEST(ClockDriver, AfterAStallTimeJumpsWithoutMakingUpTicks) {
+  BoardSession session;
+  const float plane_start = session.board().Image11.left();
+  session.stall(10000);
+  session.game().clock().wake();
+  EXPECT_EQ(session.game().runtime().scheduler().now(), session.now());
+  EXPECT_EQ(session.board().Image11.left(), plane_start - 100);
+}
+
+TEST(ClockDriver, AMessageBoxStopsTheClockAndItJumpsWhenTheBoxCloses) {
+  BoardSession session;
+  std::optional<Millis> virtual_time_in_box;
+  float plane_in_box = 0;
+  MessageBoxCloser closer([&](QMessageBox&) {
+    virtual_time_in_box = session.game().runtime().scheduler().now();
+    plane_in_box = session.board().Image11.left();
+    session.stall(10000);  // the player reads the message
+    session.game().clock().wake();
+    EXPECT_EQ(session.game().runtime().scheduler().now(), *virtual_time_in_box);
+  });
+  session.change([&] { session.board().Label13.set_caption("3100"); });
+  session.wait(1000);
+  ASSERT_TRUE(virtual_time_in_box);
+  session.wait(1);
+  EXPECT_EQ(session.game().runtime().scheduler().now(), session.now());
+  EXPECT_EQ(session.board().Image11.left(), plane_in_box - 100);
+}
+
+}  // namespace
+}  // namespace totechita::desktop::testing

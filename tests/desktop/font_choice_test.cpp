@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+
+#include "board/form2.hpp"
+#include "desktop/font_choice.hpp"
+#include "ending/form3.hpp"
+#include "runtime/headless/headless_platform.hpp"
+#include "runtime/runtime.hpp"
+
+namespace totechita::desktop {
+namespace {
+
+bool has_japanese_glyphs(const QFont& font) {
+  const QFontMetrics metrics(font);
+  return metrics.inFont(QChar(u'ペ')) && metrics.inFont(QChar(u'水'));
+}
+
+TEST(FontChoice, TheDefaultFontHasJapaneseGlyphsAtNinePoints) {
+  const QFont font = label_font({});
+  EXPECT_TRUE(has_japanese_glyphs(font)) << font.family().toStdString();
+  EXPECT_EQ(font.pixelSize(), 12);
+}
+
+// "ＭＳ Ｐゴシック" is a Windows face: it becomes the Japanese family, at 26.25 points.
+TEST(FontChoice, TheCreditsFontIsReplacedByAJapaneseFace) {
+  const QFont font = label_font({.fore = {255, 255, 255},
+                                 .back = {0, 0, 0},
+                                 .font_family = "ＭＳ Ｐゴシック",
+                                 .font_points = 26.25});
+  EXPECT_EQ(font.family(), japanese_family());
+  EXPECT_TRUE(has_japanese_glyphs(font));
+  EXPECT_EQ(font.pixelSize(), 35);
+}
+
+// Each caption of the board is laid out to fit its label on one line.
+TEST(FontChoice, BoardCaptionsFitTheirLabels) {
+  HeadlessPlatform platform;
+  Runtime runtime(platform, 0);
+  const Form2& board = runtime.show<Form2>();
+  const QFontMetrics metrics(label_font({}));
+  for (const Label* label :
+       {&board.Label4, &board.Label5, &board.Label6, &board.Label8, &board.Label12}) {
+    const LabelState& state = std::get<LabelState>(label->peek());
+    EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(state.caption)),
+              static_cast<int>(state.width / 15))
+        << state.caption;
+    EXPECT_LE(metrics.height(), static_cast<int>(state.height / 15));
+  }
+}
+
+}  // namespace
+}  // namespace totechita::desktop

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <vector>
+
+#include "desktop/session_helpers.hpp"
+#include "desktop/windows_key_codes.hpp"
+
+namespace totechita::desktop::testing {
+namespace {
+
+// The band below the labels where the player's sprite stands at (0, 0).
+const QRect kPlayerBand(0, 20, 90, 30);
+
+TEST(KeyInput, RightArrowMovesThePlayersSpriteOnScreen) {
+  BoardSession session;
+  const QImage before = session.board_picture();
+  QTest::keyClick(&session.board_window(), Qt::Key_Right);
+  session.wait(50);  // the sprite follows at Timer1's next tick, 100 ms after the last
+  EXPECT_EQ(session.board().Image1.left(), 100);
+  const QImage after = session.board_picture();
+
+  const std::optional<double> old_x = ink_centre_x(before, kPlayerBand);
+  const std::optional<double> new_x = ink_centre_x(after, kPlayerBand);
+  ASSERT_TRUE(old_x && new_x);
+  EXPECT_NEAR(*new_x - *old_x, 100 / 15.0, 1.0);  // 100 twips
+}
+
+TEST(KeyInput, ModifiersAndAutoRepeatStillMove) {
+  BoardSession session;
+  for (int i = 0; i < 3; ++i) {
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Down, Qt::ShiftModifier | Qt::ControlModifier,
+                     QString(), true);
+    QApplication::sendEvent(&session.board_window(), &repeat);
+  }
+  EXPECT_EQ(session.board().Text2.text(), "300");
+}
+
+struct EnterKey {
+  const char* name;
+  Qt::Key key;
+  Qt::KeyboardModifiers modifiers;
+};
+
+class EnterKeys : public ::testing::TestWithParam<EnterKey> {};
+
+// The bomb takes three 1 ms steps after Enter; the driver serves them in the next frame.
+TEST_P(EnterKeys, DropABombThatShowsInTheNextFrame) {
+  BoardSession session;
+  session.change([&] { session.board().Label9.set_caption("1"); });
+  const QImage before = session.board_picture();
+  const Millis pressed_at = session.now();
+  QTest::keyClick(&session.board_window(), GetParam().key, GetParam().modifiers);
+
+  ASSERT_TRUE(session.game().clock().planned_wake());
+  const Millis next_frame = *session.game().clock().planned_wake();
+  EXPECT_LE(next_frame, pressed_at + ClockDriver::kFrame);
+  session.run_until(next_frame);
+  EXPECT_TRUE(session.board().Image5.visible());
+  EXPECT_EQ(session.board().Label9.caption(), "0");
+  EXPECT_NE(session.board_picture().copy(kPlayerBand), before.copy(kPlayerBand));
+}
+
+INSTANTIATE_TEST_SUITE_P(ReturnAndKeypadEnter, EnterKeys,
+                         ::testing::Values(EnterKey{"Return", Qt::Key_Return, Qt::NoModifier},
+                                           EnterKey{"KeypadEnter", Qt::Key_Enter,
+                                                    Qt::KeypadModifier}),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+TEST(KeyInput, KeysOnTheTitleDoNotShortenItsWait) {
+  ScriptedSession session;
+  session.run_until(100);
+  QTest::keyClick(session.window("Form1"), Qt::Key_Return);
+  QTest::keyClick(session.window("Form1"), Qt::Key_Right);
+  session.run_until(1499);
+  EXPECT_EQ(session.window("Form2"), nullptr);
+  session.run_until(1500);
+  EXPECT_NE(session.window("Form2"), nullptr);
+}
+
+TEST(WindowsKeyCodes, MapQtKeysToVirtualKeyCodes) {
+  struct Case {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    std::optional<int> code;
+  };
+  const std::vector<Case> cases{
+      {Qt::Key_Left, Qt::NoModifier, 37},      {Qt::Key_Up, Qt::NoModifier, 38},
+      {Qt::Key_Right, Qt::KeypadModifier, 39}, {Qt::Key_Down, Qt::ShiftModifier, 40},
+      {Qt::Key_Backspace, Qt::NoModifier, 8},  {Qt::Key_Return, Qt::NoModifier, 13},
+      {Qt::Key_Enter, Qt::KeypadModifier, 13}, {Qt::Key_Escape, Qt::NoModifier, 27},
+      {Qt::Key_Space, Qt::NoModifier, 32},     {Qt::Key_A, Qt::ShiftModifier, 65},
+      {Qt::Key_Z, Qt::NoModifier, 90},         {Qt::Key_0, Qt::NoModifier, 48},
+      {Qt::Key_9, Qt::NoModifier, 57},         {Qt::Key_5, Qt::KeypadModifier, 101},
+      {Qt::Key_F1, Qt::NoModifier, 112},       {Qt::Key_F12, Qt::NoModifier, 123},
+      {Qt::Key_Eacute, Qt::NoModifier, {}},    {Qt::Key_VolumeUp, Qt::NoModifier, {}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(windows_key_code(c.key, c.modifiers), c.code) << "Qt key " << c.key;
+  }
+}
+
+}  // namespace
+}  // namespace totechita::desktop::testing

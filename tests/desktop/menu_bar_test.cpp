@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <QKeySequence>
+#include <QMenu>
+
+#include "desktop/menu_bar_builder.hpp"
+#include "desktop/session_helpers.hpp"
+
+namespace totechita::desktop::testing {
+namespace {
+
+QStringList texts(const QList<QAction*>& actions) {
+  QStringList result;
+  for (const QAction* action : actions) {
+    result << (action->isSeparator() ? QStringLiteral("-") : action->text());
+  }
+  return result;
+}
+
+// No shortcut, no access key and no check mark anywhere in the menus.
+void expect_plain(const QList<QAction*>& actions) {
+  for (const QAction* action : actions) {
+    EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
+    EXPECT_TRUE(QKeySequence::mnemonic(action->text()).isEmpty()) << action->text().toStdString();
+    EXPECT_FALSE(action->isCheckable()) << action->text().toStdString();
+    if (action->menu() != nullptr) expect_plain(action->menu()->actions());
+  }
+}
+
+QAction* command(QMenuBar& bar, const QString& caption) {
+  QMenu* game = bar.actions().at(0)->menu();
+  for (QAction* action : game->actions() + game->actions().at(0)->menu()->actions()) {
+    if (action->text() == caption) return action;
+  }
+  return nullptr;
+}
+
+TEST(MenuBar, HoldsTheGameMenuItsEnemySubmenuASeparatorAndExit) {
+  BoardSession session;
+  QMenuBar* bar = session.board_window().menu_bar();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(texts(bar->actions()), QStringList{"ゲーム"});
+  QMenu* game = bar->actions().at(0)->menu();
+  ASSERT_NE(game, nullptr);
+  EXPECT_EQ(texts(game->actions()), (QStringList{"敵を置く", "-", "終了"}));
+  QMenu* enemies = game->actions().at(0)->menu();
+  ASSERT_NE(enemies, nullptr);
+  EXPECT_EQ(texts(enemies->actions()), (QStringList{"茂佐", "ヌガタのおやじ", "ポテ戦"}));
+  expect_plain(bar->actions());
+}
+
+TEST(MenuBar, TheTitleHasNone) {
+  ScriptedSession session;
+  EXPECT_EQ(session.window("Form1")->menu_bar(), nullptr);
+}
+
+TEST(MenuBar, CommandsRunTheirHandlers) {
+  BoardSession session;
+  QMenuBar& bar = *session.board_window().menu_bar();
+  command(bar, "茂佐")->trigger();
+  const float left = session.board().Image7.left();
+  EXPECT_TRUE(left == 1000 || left == 2000 || left == 3000 || left == 4000) << left;
+  EXPECT_TRUE(session.board().Image7.visible());
+  command(bar, "ポテ戦")->trigger();
+  EXPECT_TRUE(session.board().Image11.visible());
+  EXPECT_FALSE(session.game().runtime().ended());
+  command(bar, "終了")->trigger();
+  EXPECT_TRUE(session.game().runtime().ended());
+  EXPECT_EQ(session.game().runtime().exit_status(), 0);
+}
+
+TEST(MenuBar, ShowsAnAmpersandAsWritten) {
+  QMenuBar bar;
+  const std::vector<MenuItem> items{
+      {.name = "m", .caption = "A&B", .children = {}, .on_click = {}}};
+  fill_menu_bar(bar, items, [](const MenuItem&) {});
+  ASSERT_EQ(bar.actions().size(), 1);
+  EXPECT_EQ(bar.actions().at(0)->text(), "A&&B");
+  EXPECT_TRUE(QKeySequence::mnemonic(bar.actions().at(0)->text()).isEmpty());
+}
+
+}  // namespace
+}  // namespace totechita::desktop::testing

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <optional>
+
+#include "board/form2.hpp"
+#include "desktop/snapshots/scripted_session.hpp"
+
+namespace totechita::desktop::testing {
+
+inline constexpr Millis kBoardShown = 1500;
+
+// A session standing on the board after the player's sprite first followed its fields to (0, 0).
+class BoardSession : public ScriptedSession {
+ public:
+  BoardSession() { run_until(kBoardShown + 150); }
+  Form2& board() { return form<Form2>(); }
+  FormWindow& board_window() { return *window("Form2"); }
+  QImage board_picture() { return board_window().canvas().grab().toImage(); }
+};
+
+// Past both finale thresholds with the player on the house: the ending opens within seconds.
+// The two finale messages must be closed meanwhile (a MessageBoxCloser).
+inline void reach_ending(BoardSession& session) {
+  session.change([&] {
+    session.board().Label13.set_caption("6100");
+    session.board().Text1.set_text("2600");
+    session.board().Text2.set_text("3100");
+  });
+  const Millis limit = session.now() + 5000;
+  while (session.window("Form3") == nullptr && session.now() < limit)
+    session.wait(100);
+}
+
+// The mean x of the pixels in `area` that are not white, or nothing when all are white.
+inline std::optional<double> ink_centre_x(const QImage& image, QRect area) {
+  double sum = 0;
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      if (image.pixelColor(x, y) != Qt::white) {
+        sum += x;
+        ++count;
+      }
+    }
+  }
+  if (count == 0) return std::nullopt;
+  return sum / count;
+}
+
+}  // namespace totechita::desktop::testing
