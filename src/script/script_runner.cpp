@@ -71,9 +71,14 @@ class Player {
   void perform(const Until& until) {
     Scheduler& scheduler = m_runtime.scheduler();
     const Millis deadline = scheduler.now() + until.milliseconds;
+    // A control of a form that is not loaded yet is waited for, like any other value.
     auto reached = [&] {
       if (!until.ref) return m_runtime.ended();
-      return !m_runtime.ended() && matches(read(*until.ref), until.value);
+      const Ref& ref = *until.ref;
+      if (!ref.control.empty() && !ref.form.empty() && !m_runtime.find_form(ref.form)) {
+        return false;
+      }
+      return !m_runtime.ended() && matches(read(ref), until.value);
     };
     while (!reached()) {
       if (m_runtime.ended() || !scheduler.step(deadline)) {

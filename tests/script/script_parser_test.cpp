@@ -93,6 +93,8 @@ TEST(ScriptRunner, ExpectAndUntilFailuresExitOneNamingTheLine) {
   EXPECT_NE(until.err.find("line 1: until"), std::string::npos);
   Played reached = play("until Form2.Loaded true 1500\nexpect Form1.Loaded false\n");
   EXPECT_EQ(reached.status, kScriptPassed) << reached.err;
+  Played later = play("until Form2.Image1.Left 0 1600\nexpect Form2.Image1.Top 0\n");
+  EXPECT_EQ(later.status, kScriptPassed) << "a control of a form still to come is waited for";
 }
 
 TEST(ScriptRunner, NamesThatTheGameDoesNotHaveExitTwo) {
