@@ -1,10 +1,11 @@
 # The two commands of the README: `make run` plays the game, `make test` runs every test.
 # Both install what is missing first (Debian packages), then configure and build.
 PACKAGES := cmake ninja-build g++ libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev \
-            libgl-dev fonts-ipafont-gothic
+            libgl-dev fonts-ipafont-gothic desktop-file-utils appstream
 PRESET ?= release
+PREFIX ?= /usr/local
 
-.PHONY: run test build deps
+.PHONY: run test build deps install
 
 run: build
 	tools/run-game build/$(PRESET)
@@ -18,3 +19,16 @@ build: deps
 
 deps:
 	@tools/ensure-packages $(PACKAGES)
+
+# The game, its menu entry, icon and AppStream data under PREFIX; DESTDIR stages a package.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install build/$(PRESET) --prefix "$(PREFIX)"
+
+# The figures of docs/performance.md, measured anew on this machine (about 13 minutes).
+BENCH_PACKAGES := libbenchmark-dev libxcb-damage0-dev pkg-config xvfb xdotool jq
+.PHONY: bench
+bench: deps
+	@tools/ensure-packages $(BENCH_PACKAGES)
+	cmake --preset bench
+	cmake --build --preset bench
+	bench/measure build/bench

@@ -28,7 +28,7 @@ Form2::Form2(Runtime& runtime)
       {&Timer23, &Form2::Form2_Timer23_Timer}, {&Timer24, &Form2::Form2_Timer24_Timer},
   };
   for (auto [timer, handler] : handlers)
-    timer->on_tick = [this, handler] { (this->*handler)(); };
+    timer->on_tick = [this, handler = handler] { (this->*handler)(); };
   build_menu();
 }
 

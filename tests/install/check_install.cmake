@@ -1,0 +1,35 @@
+# Installs the build into a scratch DESTDIR under /usr, as a distribution package would, and
+# checks that exactly the files a desktop needs arrive, and that the AppStream file finds its
+# menu entry there. Takes BUILD_DIR, DESTDIR, APP_ID and, when it is installed, APPSTREAMCLI.
+file(REMOVE_RECURSE ${DESTDIR})
+set(ENV{DESTDIR} ${DESTDIR})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix /usr
+  OUTPUT_QUIET RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "cmake --install failed")
+endif()
+
+set(expected
+  usr/bin/totechita
+  usr/share/applications/${APP_ID}.desktop
+  usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg
+  usr/share/metainfo/${APP_ID}.metainfo.xml)
+file(GLOB_RECURSE installed RELATIVE ${DESTDIR} ${DESTDIR}/*)
+list(SORT installed)
+if(NOT installed STREQUAL expected)
+  message(FATAL_ERROR "installed:\n  ${installed}\nexpected:\n  ${expected}")
+endif()
+
+execute_process(COMMAND test -x ${DESTDIR}/usr/bin/totechita RESULT_VARIABLE not_executable)
+if(not_executable)
+  message(FATAL_ERROR "usr/bin/totechita is not executable")
+endif()
+
+if(APPSTREAMCLI)
+  execute_process(COMMAND ${APPSTREAMCLI} validate-tree --no-net --strict ${DESTDIR}
+    RESULT_VARIABLE invalid)
+  if(invalid)
+    message(FATAL_ERROR "appstreamcli validate-tree failed")
+  endif()
+endif()
+message(STATUS "installed: ${installed}")
