@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <climits>
 #include <memory>
+#include <utility>
 
 namespace totechita::desktop {
 
@@ -61,11 +62,11 @@ void ClockDriver::catch_up() {
   Scheduler& scheduler = m_runtime.scheduler();
   if (m_runtime.ended() || scheduler.busy()) return;
   const Millis now = m_real_now();
-  const std::optional<Millis> due = scheduler.next_due();
   {
     Serving serving(m_serving);
-    if (m_jump_pending || (due && now - *due > kStallThreshold)) {
-      m_jump_pending = false;
+    if (m_jump_to) scheduler.jump_to(*std::exchange(m_jump_to, std::nullopt));
+    const std::optional<Millis> due = scheduler.next_due();
+    if (due && now - *due > kStallThreshold) {
       scheduler.jump_to(now);
     } else {
       scheduler.advance_to(now);

@@ -35,8 +35,9 @@ class ClockDriver {
   void wake();
   // An input event, run at the real time.
   void deliver(const std::function<void()>& event);
-  // A message box has closed: the next catch-up jumps over the time it was open.
-  void note_clock_stopped() { m_jump_pending = true; }
+  // A message box has closed just now: the next catch-up jumps over the time it was open, to
+  // this moment, and serves the time since in full.
+  void note_clock_stopped() { m_jump_to = m_real_now(); }
 
   // When the driver will wake next (real time), or nothing when no timer can change anything.
   std::optional<Millis> planned_wake() const { return m_planned_wake; }
@@ -56,7 +57,7 @@ class ClockDriver {
   std::optional<Millis> m_planned_wake;
   Millis m_last_frame = 0;
   bool m_serving = false;  // an event or a catch-up is running (a message box may be open in it)
-  bool m_jump_pending = false;
+  std::optional<Millis> m_jump_to;
 };
 
 }  // namespace totechita::desktop

@@ -35,4 +35,10 @@ std::optional<std::string> missing_display(const EnvironmentLookup& environment)
   return std::nullopt;
 }
 
+std::string no_display_line(std::string_view reason) {
+  return "totechita: no display found (" + std::string(reason) +
+         "); start it from a desktop session, or run `make run` to get screenshots of a short "
+         "demo instead";
+}
+
 }  // namespace totechita::desktop

@@ -1,7 +1,6 @@
 #include "desktop/font_choice.hpp"
 
 #include <QFontDatabase>
-#include <QStringList>
 #include <cmath>
 #include <iostream>
 
@@ -11,32 +10,35 @@ namespace {
 
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
 
-// Fonts are not installed while the game runs: one look at the database will do.
-bool installed(const QString& family) {
-  static const QStringList families = QFontDatabase::families();
-  return families.contains(family);
-}
-
-QString find_japanese_family() {
+QString choose_japanese_family(const FontFamilies& families, std::ostream& warnings) {
   const QString preferred = QStringLiteral("IPAPGothic");
-  if (installed(preferred)) return preferred;
-  const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
-  if (!japanese.isEmpty()) return japanese.front();
-  std::cerr << "totechita: no font with Japanese characters found; Japanese text will not show "
-               "(install fonts-ipafont-gothic)\n";
+  if (families.installed.contains(preferred)) return preferred;
+  if (!families.japanese.isEmpty()) return families.japanese.front();
+  warnings << "totechita: no font with Japanese characters found; Japanese text will not show "
+              "(install fonts-ipafont-gothic)\n";
   return preferred;
 }
 
 }  // namespace
 
-QString japanese_family() {
-  static const QString family = find_japanese_family();
-  return family;
+FontFamilies FontFamilies::of_this_machine() {
+  return {.installed = QFontDatabase::families(),
+          .japanese = QFontDatabase::families(QFontDatabase::Japanese)};
 }
 
-QFont label_font(const LabelStyle& style) {
+FontChoice::FontChoice(FontFamilies families, std::ostream& warnings)
+    : m_families(std::move(families)),
+      m_japanese_family(choose_japanese_family(m_families, warnings)) {}
+
+const FontChoice& FontChoice::of_this_machine() {
+  static const FontChoice choice(FontFamilies::of_this_machine(), std::cerr);
+  return choice;
+}
+
+QFont FontChoice::label_font(const LabelStyle& style) const {
   const QString requested = QString::fromStdString(style.font_family);
-  QFont font(!requested.isEmpty() && installed(requested) ? requested : japanese_family());
+  const bool installed = !requested.isEmpty() && m_families.installed.contains(requested);
+  QFont font(installed ? requested : m_japanese_family);
   const double points = style.font_points > 0 ? style.font_points : kDefaultPoints;
   font.setPixelSize(static_cast<int>(std::lround(points * kPixelsPerPoint)));
   return font;

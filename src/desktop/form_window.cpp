@@ -28,6 +28,8 @@ FormWindow::FormWindow(Form& form, PictureCache& pictures, FormEvents& events)
       m_form(&form),
       m_events(events),
       m_canvas(new FormCanvas(form, pictures, events, this)) {
+  // Named after its form, so that tools and tests can tell the windows apart.
+  setObjectName(QString::fromStdString(form.name()));
   setWindowTitle(QString::fromStdString(form.design().caption));
   setWindowIcon(QIcon(PictureCache::resource_path("icon")));
   auto* layout = new QVBoxLayout(this);

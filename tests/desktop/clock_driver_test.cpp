@@ -58,10 +58,22 @@ TEST_F(TickerClock, ATimerOfOneMillisecondWakesTheDriverOncePerFrameAndMissesNoT
 TEST_F(TickerClock, AfterAMessageBoxTimeJumpsEvenWhenTheBoxWasShort) {
   follow_plan_until(100);
   const int before = ticker().ticks();
+  clock += 200;  // the box is open
   driver.note_clock_stopped();
-  clock += 200;
   driver.wake();
   EXPECT_EQ(ticker().ticks(), before + 1);
+  EXPECT_EQ(runtime.scheduler().now(), clock);
+}
+
+// The jump covers the time the box was open, not the time until the driver next wakes.
+TEST_F(TickerClock, TheTimeAfterAMessageBoxClosedIsServedInFull) {
+  follow_plan_until(100);
+  const int before = ticker().ticks();
+  clock += 200;
+  driver.note_clock_stopped();
+  clock += ClockDriver::kFrame;
+  driver.wake();
+  EXPECT_EQ(ticker().ticks(), before + 1 + ClockDriver::kFrame);
   EXPECT_EQ(runtime.scheduler().now(), clock);
 }
 

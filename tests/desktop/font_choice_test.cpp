@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <algorithm>
+#include <sstream>
+#include <vector>
 
 #include "board/form2.hpp"
 #include "desktop/font_choice.hpp"
@@ -10,6 +13,12 @@
 
 namespace totechita::desktop {
 namespace {
+
+// The credits name a Windows face.
+const LabelStyle kCredits{.fore = {255, 255, 255},
+                          .back = {0, 0, 0},
+                          .font_family = "ＭＳ Ｐゴシック",
+                          .font_points = 26.25};
 
 bool has_japanese_glyphs(const QFont& font) {
   const QFontMetrics metrics(font);
@@ -24,13 +33,48 @@ TEST(FontChoice, TheDefaultFontHasJapaneseGlyphsAtNinePoints) {
 
 // "ＭＳ Ｐゴシック" is a Windows face: it becomes the Japanese family, at 26.25 points.
 TEST(FontChoice, TheCreditsFontIsReplacedByAJapaneseFace) {
-  const QFont font = label_font({.fore = {255, 255, 255},
-                                 .back = {0, 0, 0},
-                                 .font_family = "ＭＳ Ｐゴシック",
-                                 .font_points = 26.25});
+  const QFont font = label_font(kCredits);
   EXPECT_EQ(font.family(), japanese_family());
   EXPECT_TRUE(has_japanese_glyphs(font));
   EXPECT_EQ(font.pixelSize(), 35);
+}
+
+TEST(FontChoiceOnAMachine, PrefersIPAPGothicThenAnyJapaneseFamilyWithoutAWord) {
+  struct Case {
+    FontFamilies families;
+    QString chosen;
+  };
+  const std::vector<Case> cases{
+      {{{"DejaVu Sans", "IPAGothic", "IPAPGothic"}, {"IPAGothic", "IPAPGothic"}}, "IPAPGothic"},
+      {{{"DejaVu Sans", "Noto Sans CJK JP"}, {"Noto Sans CJK JP"}}, "Noto Sans CJK JP"},
+  };
+  for (const Case& c : cases) {
+    std::ostringstream warnings;
+    const FontChoice choice(c.families, warnings);
+    EXPECT_EQ(choice.japanese_family(), c.chosen);
+    EXPECT_EQ(choice.label_font(kCredits).family(), c.chosen);
+    EXPECT_EQ(warnings.str(), "");
+  }
+}
+
+TEST(FontChoiceOnAMachine, WithoutAnyJapaneseFamilyWarnsOnceInOneLine) {
+  std::ostringstream warnings;
+  const FontChoice choice({{"DejaVu Sans", "Liberation Serif"}, {}}, warnings);
+  for (int paint = 0; paint < 3; ++paint) {
+    choice.label_font({});
+    choice.label_font(kCredits);
+  }
+  const std::string text = warnings.str();
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
+  EXPECT_NE(text.find("Japanese"), std::string::npos) << text;
+}
+
+TEST(FontChoiceOnAMachine, KeepsARequestedFamilyThatIsInstalled) {
+  std::ostringstream warnings;
+  const FontChoice choice({{"ＭＳ Ｐゴシック", "IPAPGothic"}, {"ＭＳ Ｐゴシック", "IPAPGothic"}},
+                          warnings);
+  EXPECT_EQ(choice.label_font(kCredits).family(), "ＭＳ Ｐゴシック");
+  EXPECT_EQ(choice.label_font({}).family(), "IPAPGothic");
 }
 
 // Each caption of the board is laid out to fit its label on one line.

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QApplication>
 #include <QImage>
 #include <QRect>
+#include <QTimer>
+#include <functional>
 #include <optional>
 
 #include "board/form2.hpp"
@@ -31,6 +34,22 @@ inline void reach_ending(BoardSession& session) {
   const Millis limit = session.now() + 5000;
   while (session.window("Form3") == nullptr && session.now() < limit)
     session.wait(100);
+}
+
+// What the event loop returns when the game did not end it.
+inline constexpr int kNeverEnded = 99;
+
+// Runs `play` inside the application's event loop, as `totechita` runs the game, and returns
+// the status the loop ended with: the game's exit status, or kNeverEnded when the game did not
+// end it within a second after `play` returned.
+inline int exit_status_of(const std::function<void()>& play) {
+  QTimer never_ended;
+  QObject::connect(&never_ended, &QTimer::timeout, [] { QCoreApplication::exit(kNeverEnded); });
+  QTimer::singleShot(0, [&] {
+    play();
+    never_ended.start(1000);
+  });
+  return QApplication::exec();
 }
 
 // The mean x of the pixels in `area` that are not white, or nothing when all are white.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QScreen>
+#include <QWindow>
 
 #include "desktop/session_helpers.hpp"
 #include "desktop/snapshots/message_box_closer.hpp"
@@ -30,6 +31,17 @@ TEST(Windows, TitleIsBorderlessCentredAndOffTheTaskbar) {
   expect_fixed_size(title, {529, 481});
   expect_centred(title);
   EXPECT_FALSE(title.windowIcon().isNull());
+}
+
+// A window manager may ignore the borderless hint and frame the title: it must still manage it
+// as an ordinary window (not one that bypasses it), where the game puts it, without asking the
+// player where to put it.
+TEST(Windows, TitleNeedsNoHintToBeShownWhereTheGamePutsIt) {
+  ScriptedSession session;
+  FormWindow& title = *session.window("Form1");
+  EXPECT_FALSE(title.windowFlags().testFlag(Qt::X11BypassWindowManagerHint));
+  EXPECT_TRUE(title.testAttribute(Qt::WA_Moved));  // a position of the program's own
+  EXPECT_TRUE(title.windowHandle() != nullptr && title.windowHandle()->isVisible());
 }
 
 TEST(Windows, BoardHasACaptionACloseBoxAndItsClientAreaBelowTheMenuBar) {

@@ -48,11 +48,14 @@ void ScriptedSession::press_key(int qt_key, int count, Qt::KeyboardModifiers mod
   }
 }
 
-void ScriptedSession::choose(const QString& caption) {
+bool ScriptedSession::choose(const QString& caption) {
   Form* active = m_game.runtime().active_form();
   FormWindow* target = active != nullptr ? m_game.platform().window(*active) : nullptr;
-  if (target == nullptr || target->menu_bar() == nullptr) return;
-  if (QAction* command = find_command(target->menu_bar()->actions(), caption)) command->trigger();
+  if (target == nullptr || target->menu_bar() == nullptr) return false;
+  QAction* command = find_command(target->menu_bar()->actions(), caption);
+  if (command == nullptr) return false;
+  command->trigger();
+  return true;
 }
 
 FormWindow* ScriptedSession::window(std::string_view form_name) {

@@ -26,8 +26,8 @@ class ScriptedSession {
 
   // Key presses (and their releases) sent to the active form's window.
   void press_key(int qt_key, int count = 1, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-  // Triggers the command of the active form's menu bar with this caption.
-  void choose(const QString& caption);
+  // Triggers the command of the active form's menu bar with this caption; false when it has none.
+  bool choose(const QString& caption);
   // A setup write made from outside the game, as one event.
   void change(const std::function<void()>& action) { m_game.runtime().change(action); }
 
