@@ -3,8 +3,6 @@
 # a menu could start, so a headless build installs nothing.
 include(GNUInstallDirs)
 
-set(TOTECHITA_APP_ID io.github.korumedo.Totechita)
-
 if(TARGET totechita)
   install(TARGETS totechita)
   install(FILES ${PROJECT_SOURCE_DIR}/data/${TOTECHITA_APP_ID}.desktop

@@ -1,4 +1,5 @@
 // totechita-script: plays the game headless from a script and prints what happens.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -31,7 +32,7 @@ int main(int argc, char** argv) {
     read_all(std::cin, text);
   } else {
     std::ifstream file(path, std::ios::binary);
-    if (!file || !read_all(file, text)) {
+    if (std::filesystem::is_directory(path) || !file || !read_all(file, text)) {
       std::cerr << "totechita-script: cannot read " << path << '\n';
       return kScriptMalformed;
     }

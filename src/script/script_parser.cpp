@@ -203,6 +203,11 @@ std::variant<std::vector<Command>, ParseError> parse_script(std::string_view tex
                         "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes"};
     }
     if (!is_valid_utf8(line)) return ParseError{line_number, "the line is not valid UTF-8"};
+    // Error messages repeat the script's words: keep terminal control bytes out of them.
+    if (std::any_of(line.begin(), line.end(),
+                    [](char c) { return c >= 0 && c < 0x20 && c != '\t'; })) {
+      return ParseError{line_number, "the line holds a control character"};
+    }
     try {
       const std::vector<std::string> words = split_words(line);
       if (words.empty() || words[0].starts_with('#')) continue;

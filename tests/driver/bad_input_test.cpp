@@ -109,6 +109,9 @@ TEST(DriverProcess, AFileItCannotReadOrTooManyArgumentsExitTwoWithOneLine) {
   EXPECT_EQ(missing.exit_status, 2);
   EXPECT_EQ(count_lines(missing.err), 1);
   EXPECT_NE(missing.err.find("cannot read"), std::string::npos) << missing.err;
+  const Finished folder = run_program({TOTECHITA_SCRIPT, "/tmp"}, "/dev/null", 60s);
+  EXPECT_EQ(folder.exit_status, 2) << "a folder is no script";
+  EXPECT_EQ(count_lines(folder.err), 1);
   const Finished extra = run_program({TOTECHITA_SCRIPT, "a", "b"}, "/dev/null", 60s);
   EXPECT_EQ(extra.exit_status, 2);
   EXPECT_EQ(count_lines(extra.err), 1);

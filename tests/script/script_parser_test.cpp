@@ -67,6 +67,8 @@ TEST(ScriptParser, MalformedLinesAreNamedByNumber) {
       {"wait 5\nseed 3\n", "seed must come before"},
       {"dump Form7\n", "no form named"},
       {"print Text1.Text\xff\n", "not valid UTF-8"},
+      {"print Text1.Text\x1b[2J\n", "control character"},
+      {std::string("wait 1\0", 7) + "\n", "control character"},
       {"print " + std::string(5000, 'x') + "\n", "longer than"},
   };
   for (const auto& [text, problem] : cases) {
