@@ -5,8 +5,7 @@
 #include "runtime/headless/headless_platform.hpp"
 #include "runtime/properties.hpp"
 #include "runtime/runtime.hpp"
-#include "runtime/runtime_error.hpp"
-#include "runtime/value_rules.hpp"
+#include "script/script_lookup.hpp"
 #include "script/state_dump.hpp"
 #include "title/form1.hpp"
 
@@ -19,28 +18,6 @@ struct ScriptError {
   int status;
   std::string problem;
 };
-
-const MenuItem* find_menu_item(const std::vector<MenuItem>& items, std::string_view key) {
-  for (const MenuItem& item : items) {
-    if (item.name == key || (item.caption == key && !item.is_separator())) return &item;
-    if (const MenuItem* found = find_menu_item(item.children, key)) return found;
-  }
-  return nullptr;
-}
-
-// A value matches when its text is the same, or, for a number, when the expected text is the
-// same number ("4000" and "4000.0").
-bool matches(const PropertyValue& actual, const std::string& expected) {
-  if (format_value(actual) == expected) return true;
-  if (const double* number = std::get_if<double>(&actual)) {
-    try {
-      return to_number(expected) == *number;
-    } catch (const RuntimeError&) {
-      return false;
-    }
-  }
-  return false;
-}
 
 class Player {
  public:
@@ -78,7 +55,7 @@ class Player {
       if (!ref.control.empty() && !ref.form.empty() && !m_runtime.find_form(ref.form)) {
         return false;
       }
-      return !m_runtime.ended() && matches(read(ref), until.value);
+      return !m_runtime.ended() && value_matches(read(ref), until.value);
     };
     while (!reached()) {
       if (m_runtime.ended() || !scheduler.step(deadline)) {
@@ -124,7 +101,7 @@ class Player {
   }
   void perform(const Expect& expect) {
     const PropertyValue actual = read(expect.ref);
-    if (!matches(actual, expect.value)) {
+    if (!value_matches(actual, expect.value)) {
       throw ScriptError{kScriptFailed, "expect " + describe(expect.ref) + ": got " +
                                            format_value(actual) + ", expected " + expect.value};
     }

@@ -6,8 +6,7 @@
 
 #include "desktop/menu_bar_builder.hpp"
 #include "desktop/twips.hpp"
-#include "runtime/runtime_error.hpp"
-#include "runtime/value_rules.hpp"
+#include "script/script_lookup.hpp"
 #include "script/state_dump.hpp"
 
 namespace totechita::desktop::testing {
@@ -34,25 +33,6 @@ Qt::Key qt_key(int code) {
     if (key_code == code) return key;
   }
   throw Failure{"no Qt key for key code " + std::to_string(code)};
-}
-
-const MenuItem* find_menu_item(const std::vector<MenuItem>& items, std::string_view key) {
-  for (const MenuItem& item : items) {
-    if (item.name == key || (item.caption == key && !item.is_separator())) return &item;
-    if (const MenuItem* found = find_menu_item(item.children, key)) return found;
-  }
-  return nullptr;
-}
-
-// As the driver compares: the same text, or for a number the same number ("4000", "4000.0").
-bool matches(const PropertyValue& actual, const std::string& expected) {
-  if (format_value(actual) == expected) return true;
-  const double* number = std::get_if<double>(&actual);
-  try {
-    return number != nullptr && to_number(expected) == *number;
-  } catch (const RuntimeError&) {
-    return false;
-  }
 }
 
 Twips twips_property(const Control& control, std::string_view property) {
@@ -83,7 +63,7 @@ void ScriptReplay::perform(const script::Wait& wait) { m_session->wait(wait.mill
 void ScriptReplay::perform(const script::Until& until) {
   auto reached = [&] {
     if (!until.ref) return runtime().ended();
-    return !runtime().ended() && matches(read(*until.ref), until.value);
+    return !runtime().ended() && script::value_matches(read(*until.ref), until.value);
   };
   for (Millis waited = 0; !reached(); ++waited) {
     if (waited == until.milliseconds || runtime().ended()) {
@@ -112,7 +92,7 @@ void ScriptReplay::perform(const script::Click& click) {
 
 void ScriptReplay::perform(const script::Menu& menu) {
   const Form& form = active();
-  const MenuItem* item = find_menu_item(form.menu(), menu.item);
+  const MenuItem* item = script::find_menu_item(form.menu(), menu.item);
   if (item == nullptr || !m_session->choose(menu_text(item->caption))) {
     throw Failure{form.name() + "'s menu bar has no command " + menu.item};
   }
@@ -135,7 +115,7 @@ void ScriptReplay::perform(const script::Print& print) {
 
 void ScriptReplay::perform(const script::Expect& expect) {
   const PropertyValue actual = read(expect.ref);
-  if (!matches(actual, expect.value)) {
+  if (!script::value_matches(actual, expect.value)) {
     throw Failure{"expect " + describe(expect.ref) + ": got " + format_value(actual) +
                   ", expected " + expect.value};
   }
