@@ -23,7 +23,7 @@ idle_rows() {
   echo "| Idle board, wake-ups per second, all threads | ${all[0]} | ${all[1]} | ≤ 3 | $(stands "${all[0]} <= 3") |"
 }
 
-startup_row() {
+startup_rows() {
   local game_ms bare_ms ratio
   game_ms=$(median "$work/game.startup")
   bare_ms=$(median "$work/bare.startup")
@@ -66,14 +66,14 @@ clock_rows() {
   echo "| Enter to the bomb on screen, median / max of 10; presses whose first painted frame shows it | $median / $max ms; $bombs | the driver's frame: 16 ms | the first frame, never a second frame period (< 32 ms) | $(stands "$max < 32 && \"$bombs\" == \"10/10\"") |"
 }
 
+# The rows of the parts measured, in the table's order: `print_table PART...`.
 print_table() {
+  local part
   echo "Measured $(date -u '+%Y-%m-%d %H:%M UTC') on $(nproc) cores ($(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo)), $(. /etc/os-release && echo "$PRETTY_NAME"), Linux $(uname -r), Qt $(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null | cut -d+ -f1), Xvfb 1280x1024x24 without a window manager; load average at the end $(cut -d' ' -f1-3 /proc/loadavg)."
   echo
   echo "| Figure | Totechita | Anchor | Target | Stands |"
   echo "|---|---|---|---|---|"
-  idle_rows
-  startup_row
-  memory_rows
-  headless_rows
-  clock_rows
+  for part in idle startup memory headless clock; do
+    if [[ " $* " == *" $part "* ]]; then "${part}_rows"; fi
+  done
 }

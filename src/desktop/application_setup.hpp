@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QIcon>
 
 namespace totechita::desktop {
 
@@ -8,9 +9,11 @@ namespace totechita::desktop {
 // pictures are rendered for the real pixel density and stay sharp.
 void prepare_qt();
 
-// The program's name, desktop entry and icon, and a default font that has Japanese characters
-// (menus and message boxes included). Forms come and go under the runtime's control, so closing the
-// last window does not quit by itself.
+// The icon of the program's windows.
+const QIcon& window_icon();
+
+// The program's name, desktop entry and icon. Forms come and go under the runtime's control, so
+// closing the last window does not quit by itself.
 void configure_application();
 
 }  // namespace totechita::desktop

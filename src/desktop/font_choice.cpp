@@ -1,5 +1,6 @@
 #include "desktop/font_choice.hpp"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <cmath>
 #include <iostream>
@@ -42,6 +43,14 @@ QFont FontChoice::label_font(const LabelStyle& style) const {
   const double points = style.font_points > 0 ? style.font_points : kDefaultPoints;
   font.setPixelSize(static_cast<int>(std::lround(points * kPixelsPerPoint)));
   return font;
+}
+
+void use_japanese_default_font() {
+  static const bool done = [] {
+    QApplication::setFont(label_font({}));
+    return true;
+  }();
+  static_cast<void>(done);
 }
 
 }  // namespace totechita::desktop

@@ -43,6 +43,11 @@ class FontChoice {
   QString m_japanese_family;
 };
 
+// Makes the Japanese label font the application's default, once, so that menus and message boxes
+// show Japanese. Called when the first of them is made, not at start-up: looking at the machine's
+// fonts takes a while, and the title shows no text.
+void use_japanese_default_font();
+
 // The same, on this machine's fonts.
 inline const QString& japanese_family() { return FontChoice::of_this_machine().japanese_family(); }
 inline QFont label_font(const LabelStyle& style) {

@@ -5,8 +5,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "desktop/application_setup.hpp"
 #include "desktop/menu_bar_builder.hpp"
-#include "desktop/picture_cache.hpp"
 #include "desktop/windows_key_codes.hpp"
 
 namespace totechita::desktop {
@@ -31,7 +31,7 @@ FormWindow::FormWindow(Form& form, PictureCache& pictures, FormEvents& events)
   // Named after its form, so that tools and tests can tell the windows apart.
   setObjectName(QString::fromStdString(form.name()));
   setWindowTitle(QString::fromStdString(form.design().caption));
-  setWindowIcon(QIcon(PictureCache::resource_path("icon")));
+  setWindowIcon(window_icon());
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -12,16 +13,26 @@
 namespace totechita::desktop {
 
 // The pictures compiled into the program (assets/NAME.svg), rendered once per size and scale.
-// Pictures are opaque: whatever an SVG leaves transparent shows white, as on the game's bitmaps.
+// The big ones, and the icon, are also compiled in rendered at build time at the sizes the game
+// shows them: :/pictures/NAME-WIDTHxHEIGHT.rgb32 holds the pixels of that size in device pixels,
+// as QImage::Format_RGB32 keeps them, row after row. Those sizes need neither QtSvg nor an image
+// decoder: the resource system unpacks them.
 class PictureCache {
  public:
   static QString resource_path(const std::string& asset);
+  // The picture rendered at build time at this size, or a null image when there is none.
+  static QImage prerendered(const std::string& asset, QSize device_size);
 
   // The picture at `size` logical pixels, sharp at `scale` device pixels per logical pixel.
   const QPixmap& picture(const std::string& asset, QSize size, qreal scale);
+  // Forgets an asset's pictures at every size, and what it took to render them.
+  void drop(const std::string& asset);
+  // Whether anything of an asset is kept.
+  bool holds(const std::string& asset) const;
 
  private:
   QSvgRenderer& renderer(const std::string& asset);
+  QPixmap rendered(const std::string& asset, QSize device_size);
 
   std::map<std::string, std::unique_ptr<QSvgRenderer>> m_renderers;
   std::map<std::tuple<std::string, int, int>, QPixmap> m_pixmaps;  // by device size

@@ -3,6 +3,11 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <algorithm>
+#include <set>
+#include <string>
+#include <variant>
+
+#include "desktop/font_choice.hpp"
 
 namespace totechita::desktop {
 
@@ -12,6 +17,16 @@ QString to_qstring(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+std::set<std::string> picture_assets(const Form& form) {
+  std::set<std::string> assets;
+  for (const Control* control : form.controls()) {
+    if (std::holds_alternative<PictureState>(control->peek())) {
+      assets.insert(static_cast<const Picture&>(*control).asset());
+    }
+  }
+  return assets;
+}
+
 }  // namespace
 
 QtPlatform::~QtPlatform() {
@@ -19,7 +34,9 @@ QtPlatform::~QtPlatform() {
     delete window.data();
 }
 
+// A window takes the default font when it is made, and its menu bar takes the window's.
 void QtPlatform::form_loaded(Form& form) {
+  if (!form.menu().empty()) use_japanese_default_font();
   m_windows[&form] = std::make_unique<FormWindow>(form, m_pictures, m_events);
 }
 
@@ -31,7 +48,7 @@ void QtPlatform::form_shown(Form& form) {
 }
 
 // The window may be the one whose close box is being handled, so it is deleted later, from the
-// event loop.
+// event loop. Its detached canvas draws no picture again, so the pictures only it showed go.
 void QtPlatform::form_unloaded(Form& form) {
   auto it = m_windows.find(&form);
   FormWindow* unloaded = it->second.release();
@@ -41,9 +58,20 @@ void QtPlatform::form_unloaded(Form& form) {
   unloaded->deleteLater();
   std::erase_if(m_unloaded, [](const QPointer<FormWindow>& gone) { return gone.isNull(); });
   m_unloaded.emplace_back(unloaded);
+  drop_pictures_of(form);
+}
+
+void QtPlatform::drop_pictures_of(const Form& unloaded) {
+  std::set<std::string> unused = picture_assets(unloaded);
+  for (const auto& [form, window] : m_windows)
+    for (const std::string& asset : picture_assets(*form))
+      unused.erase(asset);
+  for (const std::string& asset : unused)
+    m_pictures.drop(asset);
 }
 
 void QtPlatform::message_box(std::string_view prompt, std::string_view title) {
+  use_japanese_default_font();
   QMessageBox box(QMessageBox::NoIcon, to_qstring(title), to_qstring(prompt), QMessageBox::Ok,
                   m_shown.empty() ? nullptr : m_shown.back());
   box.setTextFormat(Qt::PlainText);

@@ -35,8 +35,12 @@ class QtPlatform final : public Platform {
   // Repaints the windows whose forms show something new.
   void refresh_windows();
   FormWindow* window(const Form& form) const;
+  const PictureCache& pictures() const { return m_pictures; }
 
  private:
+  // Drops the pictures of an unloaded form that no loaded form shows.
+  void drop_pictures_of(const Form& unloaded);
+
   FormEvents& m_events;
   PictureCache m_pictures;
   std::map<const Form*, std::unique_ptr<FormWindow>> m_windows;

@@ -7,6 +7,8 @@
 
 #include "board/form2.hpp"
 #include "desktop/font_choice.hpp"
+#include "desktop/session_helpers.hpp"
+#include "desktop/snapshots/message_box_closer.hpp"
 #include "ending/form3.hpp"
 #include "runtime/headless/headless_platform.hpp"
 #include "runtime/runtime.hpp"
@@ -91,6 +93,17 @@ TEST(FontChoice, BoardCaptionsFitTheirLabels) {
         << state.caption;
     EXPECT_LE(metrics.height(), static_cast<int>(state.height / 15));
   }
+}
+
+// The default font is chosen when the first menu or message box is made, not at start-up.
+TEST(FontChoice, MenusAndMessageBoxesAreInTheJapaneseFace) {
+  std::vector<QString> box_families;
+  MessageBoxCloser closer([&](QMessageBox& box) { box_families.push_back(box.font().family()); });
+  testing::BoardSession session;
+  EXPECT_EQ(session.board_window().menu_bar()->font().family(), japanese_family());
+  session.change([&] { session.board().Label13.set_caption("3100"); });
+  session.wait(1000);
+  EXPECT_EQ(box_families, std::vector<QString>{japanese_family()});
 }
 
 }  // namespace

@@ -1,0 +1,47 @@
+// totechita-prerender SVG WIDTH HEIGHT OUT: renders a picture at build time, at one size in
+// device pixels, as the game would render it, so that the game can show it without QtSvg. OUT
+// receives the pixels as QImage::Format_RGB32 keeps them, row after row.
+#include <QFile>
+#include <QGuiApplication>
+#include <QSvgRenderer>
+#include <iostream>
+#include <string>
+
+#include "desktop/picture_rendering.hpp"
+
+namespace {
+
+// A build has no runtime directory of its own: a line about that at each picture is noise.
+void quiet_runtime_directory_note(QtMsgType type, const QMessageLogContext&,
+                                  const QString& message) {
+  if (type == QtWarningMsg && message.startsWith(QStringLiteral("QStandardPaths: "))) return;
+  std::cerr << message.toStdString() << '\n';
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 5) {
+    std::cerr << "usage: totechita-prerender SVG WIDTH HEIGHT OUT\n";
+    return 2;
+  }
+  // Text in the pictures needs the fonts, and so an application, but no display.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(quiet_runtime_directory_note);
+  QGuiApplication app(argc, argv);
+  QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));
+  const QSize size(std::stoi(argv[2]), std::stoi(argv[3]));
+  if (!renderer.isValid() || size.isEmpty()) {
+    std::cerr << "totechita-prerender: cannot render " << argv[1] << '\n';
+    return 1;
+  }
+  const QImage image = totechita::desktop::render_picture(renderer, size);
+  QFile out(QString::fromLocal8Bit(argv[4]));
+  const auto bytes = static_cast<qint64>(image.sizeInBytes());
+  if (!out.open(QIODevice::WriteOnly) ||
+      out.write(reinterpret_cast<const char*>(image.constBits()), bytes) != bytes) {
+    std::cerr << "totechita-prerender: cannot write " << argv[4] << '\n';
+    return 1;
+  }
+  return 0;
+}
