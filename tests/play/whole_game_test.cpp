@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "script/script_lookup.hpp"
 #include "script/script_parser.hpp"
 #include "script/script_runner.hpp"
 #include "support/headless_game.hpp"
@@ -58,9 +59,7 @@ class Autopilot {
     m_script << "key " << name << (count > 1 ? " " + std::to_string(count) : "") << "\n";
   }
   void menu(const char* caption) {
-    for (const MenuItem& entry : board().menu()[0].children[0].children) {
-      if (entry.caption == caption) m_game.runtime.choose(entry);
-    }
+    m_game.runtime.choose(*script::find_menu_item(board().menu(), caption));
     m_script << "menu " << caption << "\n";
   }
   void expect(const std::string& ref, const std::string& value) {

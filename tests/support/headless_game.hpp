@@ -9,6 +9,7 @@
 #include "runtime/headless/headless_platform.hpp"
 #include "runtime/runtime.hpp"
 #include "runtime/value_rules.hpp"
+#include "script/script_lookup.hpp"
 #include "title/form1.hpp"
 
 namespace totechita::testing {
@@ -44,7 +45,7 @@ class HeadlessGame {
     runtime.change(action);
   }
   void choose(std::string_view item_name) {
-    const MenuItem* item = find(board().menu(), item_name);
+    const MenuItem* item = script::find_menu_item(board().menu(), item_name);
     if (item != nullptr) runtime.choose(*item);
   }
 
@@ -55,15 +56,6 @@ class HeadlessGame {
   HeadlessPlatform platform;
   Runtime runtime;
   std::vector<std::string> events;
-
- private:
-  static const MenuItem* find(const std::vector<MenuItem>& items, std::string_view name) {
-    for (const MenuItem& item : items) {
-      if (item.name == name) return &item;
-      if (const MenuItem* found = find(item.children, name)) return found;
-    }
-    return nullptr;
-  }
 };
 
 // A game standing on a fresh board, 1 ms before its first tick.
