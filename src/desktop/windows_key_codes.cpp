@@ -35,4 +35,18 @@ std::optional<int> windows_key_code(int qt_key, Qt::KeyboardModifiers modifiers)
   return std::nullopt;
 }
 
+std::optional<QtKey> qt_key(int windows_key_code) {
+  for (const auto& [key, code] : kNamedKeys) {
+    if (code == windows_key_code) return QtKey{key, Qt::NoModifier};
+  }
+  const int code = windows_key_code;
+  if (code >= '0' && code <= '9') return QtKey{Qt::Key_0 + (code - '0'), Qt::NoModifier};
+  if (code >= kNumpad0 && code <= kNumpad0 + 9) {
+    return QtKey{Qt::Key_0 + (code - kNumpad0), Qt::KeypadModifier};
+  }
+  if (code >= 'A' && code <= 'Z') return QtKey{Qt::Key_A + (code - 'A'), Qt::NoModifier};
+  if (code >= kF1 && code < kF1 + 12) return QtKey{Qt::Key_F1 + (code - kF1), Qt::NoModifier};
+  return std::nullopt;
+}
+
 }  // namespace totechita::desktop

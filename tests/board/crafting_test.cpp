@@ -1,82 +1,81 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "support/headless_game.hpp"
 
 namespace totechita::testing {
 namespace {
 
-class Crafting : public ::testing::Test {
- protected:
-  void hold(const char* pet_bottles, const char* waters, const char* dry_ices) {
-    game.change([&] {
-      board.Label1.set_caption(pet_bottles);
-      board.Label2.set_caption(waters);
-      board.Label3.set_caption(dry_ices);
-    });
-  }
-  std::string counts() const {
-    return board.Label1.caption() + "," + board.Label2.caption() + "," + board.Label3.caption() +
-           " bombs " + board.Label9.caption();
-  }
-  void click_dry_ice() { game.runtime.click(board.Label3); }
-
-  BoardGame game;
-  Form2& board = game.board();
+enum class Craft {
+  click,
+  click_three_times,
+  backspace,
+  five_backspaces,
+  backspace_held_four_ticks
 };
 
-TEST_F(Crafting, OneOfEachMakesOneBomb) {
-  hold("1", "1", "1");
-  click_dry_ice();
-  EXPECT_EQ(counts(), "0,0,0 bombs 1");
-  EXPECT_EQ(board.Label7.caption(), "0");
-}
+struct CraftingCase {
+  std::array<const char*, 3> held;  // PET bottles, waters, dry ices
+  Craft how;
+  const char* after;  // the same, then the bombs
+};
 
-TEST_F(Crafting, OneBombPerStepWhileCompleteSetsLast) {
-  hold("3", "2", "5");
-  click_dry_ice();
-  EXPECT_EQ(counts(), "2,1,4 bombs 1");
-  click_dry_ice();
-  EXPECT_EQ(counts(), "1,0,3 bombs 2");
-  click_dry_ice();
-  EXPECT_EQ(counts(), "1,0,3 bombs 2");
-  EXPECT_EQ(board.Label7.caption(), "0");
-}
-
-TEST_F(Crafting, AMissingIngredientMakesNothingByClickOrBackspace) {
-  hold("0", "4", "4");
-  click_dry_ice();
-  game.key(kKeyBackspace);
-  game.wait(5);
-  EXPECT_EQ(counts(), "0,4,4 bombs 0");
-  EXPECT_EQ(board.Label7.caption(), "0");
-}
-
-TEST_F(Crafting, BackspaceCraftsOneTickLaterAndStopsItsTimer) {
-  hold("3", "2", "5");
-  game.key(kKeyBackspace);
-  EXPECT_EQ(counts(), "3,2,5 bombs 0");
-  game.wait(1);
-  EXPECT_EQ(counts(), "2,1,4 bombs 1");
-  EXPECT_EQ(board.Timer8.interval(), 0);
-  EXPECT_EQ(board.Label7.caption(), "0");
-}
-
-TEST_F(Crafting, RepeatedBackspacesBeforeTheTickCraftOnce) {
-  hold("3", "3", "3");
-  game.key(kKeyBackspace, 5);
-  game.wait(10);
-  EXPECT_EQ(counts(), "2,2,2 bombs 1");
-  for (int repeat = 0; repeat < 4; ++repeat) {
-    game.key(kKeyBackspace);
-    game.wait(30);
+// One of each makes one bomb, one per step while complete sets last; the hidden tally always
+// ends at "0". A click crafts at once; Backspace one tick later, however often it is pressed
+// before that tick.
+TEST(Crafting, MakesOneBombPerStepFromOneOfEach) {
+  const CraftingCase cases[] = {
+      {{"1", "1", "1"}, Craft::click, "0,0,0 bombs 1"},
+      {{"3", "2", "5"}, Craft::click, "2,1,4 bombs 1"},
+      {{"3", "2", "5"}, Craft::click_three_times, "1,0,3 bombs 2"},
+      {{"10", "12", "100"}, Craft::click, "9,11,99 bombs 1"},
+      {{"0", "4", "4"}, Craft::click, "0,4,4 bombs 0"},
+      {{"0", "4", "4"}, Craft::backspace, "0,4,4 bombs 0"},
+      {{"3", "2", "5"}, Craft::backspace, "2,1,4 bombs 1"},
+      {{"3", "3", "3"}, Craft::five_backspaces, "2,2,2 bombs 1"},
+      {{"3", "3", "3"}, Craft::backspace_held_four_ticks, "0,0,0 bombs 3"},
+  };
+  for (const CraftingCase& c : cases) {
+    BoardGame game;
+    Form2& board = game.board();
+    game.change([&] {
+      board.Label1.set_caption(c.held[0]);
+      board.Label2.set_caption(c.held[1]);
+      board.Label3.set_caption(c.held[2]);
+    });
+    switch (c.how) {
+      case Craft::click:
+        game.runtime.click(board.Label3);
+        break;
+      case Craft::click_three_times:
+        for (int click = 0; click < 3; ++click)
+          game.runtime.click(board.Label3);
+        break;
+      case Craft::backspace:
+        game.key(kKeyBackspace);
+        EXPECT_EQ(board.Label9.caption(), "0") << "not before the tick";
+        game.wait(1);
+        EXPECT_EQ(board.Timer8.interval(), 0);
+        break;
+      case Craft::five_backspaces:
+        game.key(kKeyBackspace, 5);
+        game.wait(10);
+        break;
+      case Craft::backspace_held_four_ticks:
+        for (int repeat = 0; repeat < 4; ++repeat) {
+          game.key(kKeyBackspace);
+          game.wait(30);
+        }
+        break;
+    }
+    EXPECT_EQ(board.Label1.caption() + "," + board.Label2.caption() + "," + board.Label3.caption() +
+                  " bombs " + board.Label9.caption(),
+              c.after)
+        << c.held[0] << "," << c.held[1] << "," << c.held[2] << " crafted by way "
+        << static_cast<int>(c.how);
+    EXPECT_EQ(board.Label7.caption(), "0");
   }
-  EXPECT_EQ(counts(), "0,0,0 bombs 3") << "a held key crafts once per tick while sets last";
-}
-
-TEST_F(Crafting, CountsOfManyDigitsStayPlainWholeNumbers) {
-  hold("10", "12", "100");
-  click_dry_ice();
-  EXPECT_EQ(counts(), "9,11,99 bombs 1");
 }
 
 }  // namespace

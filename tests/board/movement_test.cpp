@@ -5,34 +5,76 @@
 namespace totechita::testing {
 namespace {
 
-// The board's first Timer1 tick comes 100 ms after it is shown; the tests start just after it.
+// The board's first Timer1 tick comes 100 ms after it is shown, bringing the player's sprite
+// from its design place to the position fields' (0, 0); the tests start just after it.
 class Movement : public ::testing::Test {
  protected:
-  Movement() { game.wait(100); }
+  Movement() {
+    game.wait(1);
+    EXPECT_EQ(board.Image4.top(), 800) << "the dry ice's mover ticks first";
+    EXPECT_EQ(board.Image1.left(), 240);
+    game.wait(99);
+    EXPECT_EQ(board.Image1.left(), 0);
+    EXPECT_EQ(board.Image1.top(), 0);
+  }
   BoardGame game;
   Form2& board = game.board();
 };
 
-TEST_F(Movement, ArrowKeysStepThePositionFieldsByOneHundred) {
-  game.key(kKeyRight, 2);
-  game.key(kKeyDown, 3);
-  EXPECT_EQ(board.Text1.text(), "200");
-  EXPECT_EQ(board.Text2.text(), "300");
-  game.key(kKeyLeft, 3);
-  game.key(kKeyUp, 4);
-  EXPECT_EQ(board.Text1.text(), "-100");
-  EXPECT_EQ(board.Text2.text(), "-100");
+// Each arrow steps a position field by 100 and puts the finale character 700 from the sprite,
+// on the side the player comes from; Backspace and Enter only arm their timers; other keys do
+// nothing at all.
+TEST_F(Movement, EachKeyDoesItsOneThing) {
+  struct Row {
+    int key;
+    const char* x;
+    const char* y;
+    float character_left;
+    float character_top;
+    int crafting;  // Timer8's interval afterwards
+    int bombing;   // Timer9's
+  };
+  const Row rows[] = {
+      {kKeyLeft, "-100", "0", 700, 0, 0, 0},  {kKeyUp, "0", "-100", 0, 700, 0, 0},
+      {kKeyRight, "100", "0", -700, 0, 0, 0}, {kKeyDown, "0", "100", 0, -700, 0, 0},
+      {kKeyBackspace, "0", "0", 5, 5, 1, 0},  {kKeyEnter, "0", "0", 5, 5, 0, 1},
+  };
+  auto reset = [&] {
+    game.change([&] {
+      board.Text1.set_text("0");
+      board.Text2.set_text("0");
+      board.Image14.set_left(5);
+      board.Image14.set_top(5);
+      board.Timer8.set_interval(0);
+      board.Timer9.set_interval(0);
+    });
+  };
+  for (const Row& row : rows) {
+    reset();
+    game.key(row.key);
+    EXPECT_EQ(board.Text1.text() + "," + board.Text2.text(), std::string(row.x) + "," + row.y)
+        << row.key;
+    EXPECT_EQ(board.Image14.left(), row.character_left) << row.key;
+    EXPECT_EQ(board.Image14.top(), row.character_top) << row.key;
+    EXPECT_EQ(board.Timer8.interval(), row.crafting) << row.key;
+    EXPECT_EQ(board.Timer9.interval(), row.bombing) << row.key;
+    EXPECT_FALSE(board.Image14.visible());
+  }
+  for (int code : {0, 9, 16, 17, 27, 32, 36, 41, 65, 98, 100, 102, 104}) {
+    reset();
+    game.key(code);
+    EXPECT_EQ(board.Text1.text() + "," + board.Text2.text(), "0,0") << code;
+    EXPECT_EQ(board.Timer8.interval() + board.Timer9.interval(), 0) << code;
+    EXPECT_EQ(board.Image14.left(), 5) << code;
+  }
 }
 
-TEST_F(Movement, TheSpriteFollowsTheFieldsAtTheNextTimer1Tick) {
+TEST_F(Movement, TheSpriteFollowsTheFieldsAtTheNextTimer1TickWithoutBounds) {
   game.key(kKeyLeft);
   game.wait(99);
   EXPECT_EQ(board.Image1.left(), 0) << "still waiting for Timer1";
   game.wait(1);
-  EXPECT_EQ(board.Image1.left(), -100) << "no bounds: partly off the left edge";
-  game.key(kKeyRight);
-  game.wait(100);
-  EXPECT_EQ(board.Image1.left(), 0);
+  EXPECT_EQ(board.Image1.left(), -100) << "partly off the left edge";
 }
 
 TEST_F(Movement, ThreeQuickRightsPlaceTheFinaleCharacterFromTheUnmovedSprite) {
@@ -44,56 +86,6 @@ TEST_F(Movement, ThreeQuickRightsPlaceTheFinaleCharacterFromTheUnmovedSprite) {
   game.wait(100);
   EXPECT_EQ(board.Image1.left(), 300) << "the sprite jumps 300 at once";
   EXPECT_EQ(board.Image14.left(), -700) << "the character does not follow the timer";
-  EXPECT_FALSE(board.Image14.visible());
-}
-
-TEST_F(Movement, TheFinaleCharacterStandsOnTheSideThePlayerComesFrom) {
-  struct Case {
-    int key;
-    float left;
-    float top;
-  };
-  // The sprite stands at (0, 0) for every key of this table.
-  for (Case c : {Case{kKeyUp, 0, 700}, Case{kKeyDown, 0, -700}, Case{kKeyLeft, 700, 0},
-                 Case{kKeyRight, -700, 0}}) {
-    game.key(c.key);
-    EXPECT_EQ(board.Image14.left(), c.left) << c.key;
-    EXPECT_EQ(board.Image14.top(), c.top) << c.key;
-    game.change([&] {
-      board.Text1.set_text("0");
-      board.Text2.set_text("0");
-    });
-  }
-}
-
-TEST_F(Movement, UpThenDownWithinOneTickLeavesThePlayerWhereItWas) {
-  game.key(kKeyUp);
-  game.key(kKeyDown);
-  game.wait(100);
-  EXPECT_EQ(board.Text2.text(), "0");
-  EXPECT_EQ(board.Image1.top(), 0);
-  EXPECT_EQ(board.Image14.top(), -700) << "700 above the sprite, after the Down";
-}
-
-TEST_F(Movement, BackspaceAndEnterOnlyArmTheirTimers) {
-  game.key(kKeyRight);
-  const float character_left = board.Image14.left();
-  game.key(kKeyBackspace);
-  game.key(kKeyEnter);
-  EXPECT_EQ(board.Timer8.interval(), 1);
-  EXPECT_EQ(board.Timer9.interval(), 1);
-  EXPECT_EQ(board.Text1.text(), "100");
-  EXPECT_EQ(board.Text2.text(), "0");
-  EXPECT_EQ(board.Image14.left(), character_left);
-}
-
-TEST_F(Movement, OtherKeysDoNothing) {
-  const std::string before = board.Text1.text() + board.Text2.text();
-  for (int code : {0, 9, 16, 17, 27, 32, 36, 41, 65, 98, 100, 102, 104})
-    game.key(code);
-  EXPECT_EQ(board.Text1.text() + board.Text2.text(), before);
-  EXPECT_EQ(board.Timer8.interval(), 0);
-  EXPECT_EQ(board.Timer9.interval(), 0);
 }
 
 }  // namespace

@@ -24,9 +24,6 @@ class ScreenTranscript final : public QObject {
   ScreenTranscript(const ScreenTranscript&) = delete;
   ScreenTranscript& operator=(const ScreenTranscript&) = delete;
 
-  // A line of the player's own, such as a value read off the game.
-  void add(std::string line) { m_lines.push_back(std::move(line)); }
-
   const std::vector<std::string>& lines() const { return m_lines; }
   const std::vector<std::string>& message_box_titles() const { return m_box_titles; }
   // The window last shown for a form; null when it was never shown or has been deleted.
