@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/headless_game.hpp"
+#include "support/played_script.hpp"
 
 namespace totechita::testing {
 namespace {
@@ -52,21 +53,17 @@ TEST(Bomb, TheChainSetsTheBombDownThenBurstsItOnTheSameSpot) {
 // One bomb at a time: a second Enter is refused from before the first bomb shows until its
 // burst has ended, and without a bomb held Enter does nothing.
 TEST(Bomb, EnterIsRefusedWhileABombIsInPlayOrNoneIsHeld) {
-  struct Case {
-    const char* held;
-    Millis second_enter;  // ms after the first
-    const char* left_after;
+  const std::pair<const char*, const char*> cases[] = {
+      // held, ms between the two Enters → bombs left
+      {"2\nkey Enter\nwait 2", "1"},    {"2\nkey Enter\nwait 500", "1"},
+      {"2\nkey Enter\nwait 1500", "1"}, {"2\nkey Enter\nwait 2001", "1"},
+      {"2\nkey Enter\nwait 2002", "0"}, {"0\nkey Enter\nwait 3000", "0"},
   };
-  for (const Case& c : {Case{"2", 2, "1"}, Case{"2", 500, "1"}, Case{"2", 1500, "1"},
-                        Case{"2", 2001, "1"}, Case{"2", 2002, "0"}, Case{"0", 3000, "0"}}) {
-    BoardGame game;
-    Form2& board = game.board();
-    stand_holding(game, c.held);
-    game.key(kKeyEnter);
-    game.wait(c.second_enter);
-    game.key(kKeyEnter);
-    game.wait(3);
-    EXPECT_EQ(board.Label9.caption(), c.left_after) << "second Enter after " << c.second_enter;
+  for (const auto& [play, left] : cases) {
+    EXPECT_EQ(printed(stand_at("300", "500") + "set Label9.Caption " + play +
+                      "\nkey Enter\nwait 3\nprint Label9.Caption"),
+              left)
+        << play;
   }
 }
 

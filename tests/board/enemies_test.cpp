@@ -1,46 +1,27 @@
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "support/headless_game.hpp"
+#include "support/played_script.hpp"
 
 namespace totechita::testing {
 namespace {
 
-constexpr float kUnplaced = -1;
-
-struct Strike {
-  const char* name;
-  float mosa_left, mosa_top;      // kUnplaced: where the design parks it
-  float nugata_left, nugata_top;  //
-  const char* bomb_x;
-  const char* bomb_y;
-  const char* score;  // five seconds later
-};
-
 // A hit is exact equality of Left and Top between the burst and an enemy: 100 points for 茂佐,
-// 200 for ヌガタのおやじ, both when both stand on the cell.
+// 200 for ヌガタのおやじ, both when both stand on the cell. An enemy never placed stays parked.
 TEST(Enemies, ABurstHitsExactlyTheEnemiesOnItsCell) {
-  const Strike strikes[] = {
-      {"Mosa", 2000, 3000, kUnplaced, 0, "2000", "3000", "100"},
-      {"Nugata", kUnplaced, 0, 1000, 4000, "1000", "4000", "200"},
-      {"BothOnOneCell", 3000, 1000, 3000, 1000, "3000", "1000", "300"},
-      {"EachOnItsOwnCell", 3000, 1000, 1000, 1000, "3000", "1000", "100"},
-      {"SameLeftOtherTop", 2000, 3000, kUnplaced, 0, "2000", "2900", "0"},
-      {"BesideOverlapping", 2000, 3000, kUnplaced, 0, "2100", "3000", "0"},
-      {"NeverPlaced", kUnplaced, 0, kUnplaced, 0, "4400", "6200", "0"},
+  const std::pair<std::string, const char*> strikes[] = {
+      {put("Image7", "2000", "3000") + drop_bomb_at("2000", "3000"), "100"},
+      {put("Image9", "1000", "4000") + drop_bomb_at("1000", "4000"), "200"},
+      {put("Image7", "3000", "1000") + put("Image9", "3000", "1000") + drop_bomb_at("3000", "1000"),
+       "300"},
+      {put("Image7", "3000", "1000") + put("Image9", "1000", "1000") + drop_bomb_at("3000", "1000"),
+       "100"},
+      {put("Image7", "2000", "3000") + drop_bomb_at("2000", "2900"), "0"},
+      {put("Image7", "2000", "3000") + drop_bomb_at("2100", "3000"), "0"},
+      {drop_bomb_at("4400", "6200"), "0"},
   };
-  for (const Strike& strike : strikes) {
-    BoardGame game;
-    Form2& board = game.board();
-    if (strike.mosa_left != kUnplaced) game.put(board.Image7, strike.mosa_left, strike.mosa_top);
-    if (strike.nugata_left != kUnplaced) {
-      game.put(board.Image9, strike.nugata_left, strike.nugata_top);
-    }
-    game.drop_bomb_at(strike.bomb_x, strike.bomb_y);
-    game.wait(5000);
-    EXPECT_EQ(game.score(), strike.score) << strike.name;
-  }
+  for (const auto& [strike, score] : strikes)
+    EXPECT_EQ(printed(strike + "wait 5000\nprint Label13.Caption"), score) << strike;
 }
 
 TEST(Enemies, AHitShowsWhenTheBurstEndsAndScoresWhenTheHitPictureGoes) {

@@ -14,25 +14,19 @@ using Messages = std::vector<std::string>;
 // Past 3000 the character and the first message come at Timer21's next tick; past 6000 the house
 // and the second message come one second after the first, each once however long play goes on.
 TEST(Finale, TheThresholdsAreStrictAndEachMessageShowsOnce) {
-  struct Case {
-    const char* score;
-    Messages messages;
-    bool character;
-    bool house;
+  const std::pair<const char*, Messages> cases[] = {
+      {"3000", {}},
+      {"3100", {kFirstMessage}},
+      {"6000", {kFirstMessage}},
+      {"6100", {kFirstMessage, kSecondMessage}},
   };
-  const Case cases[] = {
-      {"3000", {}, false, false},
-      {"3100", {kFirstMessage}, true, false},
-      {"6000", {kFirstMessage}, true, false},
-      {"6100", {kFirstMessage, kSecondMessage}, true, true},
-  };
-  for (const Case& c : cases) {
+  for (const auto& [score, messages] : cases) {
     BoardGame game;
-    game.set_score(c.score);
+    game.set_score(score);
     game.wait(60000);
-    EXPECT_EQ(game.messages(), c.messages) << c.score;
-    EXPECT_EQ(game.board().Image14.visible(), c.character) << c.score;
-    EXPECT_EQ(game.board().Image15.visible(), c.house) << c.score;
+    EXPECT_EQ(game.messages(), messages) << score;
+    EXPECT_EQ(game.board().Image14.visible(), !messages.empty()) << score;
+    EXPECT_EQ(game.board().Image15.visible(), messages.size() == 2) << score;
   }
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/headless_game.hpp"
+#include "support/played_script.hpp"
 
 namespace totechita::testing {
 namespace {
@@ -27,34 +28,25 @@ TEST(Plane, FliesLeftAlongItsRowEverySecondAndWrapsFromZero) {
   EXPECT_EQ(board.Image11.left(), 4400) << "showing the plane never moves it";
 }
 
-// An Enter 100 ms after the plane's step is followed by exactly one more step before the burst,
-// where the plane test compares the Lefts, only on the plane's row, shown or not.
+// At 6600 ms the plane, stepping every second from 2500, stands at 4000 and has one more step to
+// make before a bomb dropped then bursts: the plane test compares the Lefts at the burst, only
+// on the plane's row, shown or not.
 TEST(Plane, ABurstHitsThePlaneOnlyOneStepLeftOfItOnItsRow) {
-  struct Case {
-    const char* name;
-    float bomb_from_plane;  // the bomb's Left less the plane's at the Enter
-    const char* row;
-    bool shown;
-    const char* score;
+  const std::pair<std::string, const char*> cases[] = {
+      {drop_bomb_at("3900", "2000"), "1000 false"},
+      {"menu ポテ戦\n" + drop_bomb_at("3900", "2000"), "1000 false"},
+      {"menu ポテ戦\n" + drop_bomb_at("4000", "2000"), "0 true"},
+      {"menu ポテ戦\n" + drop_bomb_at("3800", "2000"), "0 true"},
+      {drop_bomb_at("3900", "2100"), "0 false"},
+      // The plane's next step brings it onto the enemy's cell: both score.
+      {"set Image11.Left 2100\n" + put("Image7", "2000", "2000") + drop_bomb_at("2000", "2000"),
+       "1100 false"},
   };
-  const Case cases[] = {
-      {"OneStepLeftHidden", -100, "2000", false, "1000"},
-      {"OneStepLeftShown", -100, "2000", true, "1000"},
-      {"OnItsOwnColumn", 0, "2000", true, "0"},
-      {"TwoStepsLeft", -200, "2000", true, "0"},
-      {"OffItsRow", -100, "2100", false, "0"},
-  };
-  for (const Case& c : cases) {
-    BoardGame game;
-    Form2& board = game.board();
-    game.wait(5000);
-    game.wait_until_just_after_a_plane_step();
-    if (c.shown) game.choose("mnupotesen");
-    const float plane = board.Image11.left();
-    game.drop_bomb_at(to_text(plane + c.bomb_from_plane), c.row);
-    game.wait(5000);
-    EXPECT_EQ(game.score(), c.score) << c.name;
-    EXPECT_EQ(board.Image11.visible(), c.shown && std::string(c.score) == "0") << c.name;
+  for (const auto& [drop, after] : cases) {
+    EXPECT_EQ(printed("wait 5100\nexpect Image11.Left 4000\n" + drop +
+                      "wait 5000\nprint Label13.Caption\nprint Image11.Visible"),
+              after)
+        << drop;
   }
 }
 
@@ -76,19 +68,6 @@ TEST(Plane, AHitShowsTheTrainWhereTheBurstIsAndScoresTwoSecondsLater) {
   game.wait(1);
   EXPECT_EQ(game.score(), "1000");
   EXPECT_FALSE(board.Image12.visible());
-}
-
-TEST(Plane, ABurstOnAnEnemyCellOfThePlanesRowScoresBoth) {
-  BoardGame game;
-  Form2& board = game.board();
-  game.wait(5000);
-  game.wait_until_just_after_a_plane_step();
-  // The plane's next step brings it onto the enemy's cell at 2000.
-  game.change([&] { board.Image11.set_left(2100); });
-  game.put(board.Image7, 2000, 2000);
-  game.drop_bomb_at("2000", "2000");
-  game.wait(4200);
-  EXPECT_EQ(game.score(), "1100");
 }
 
 // With quiet ticks passed over, an idle board wakes once a second: for the plane's step.

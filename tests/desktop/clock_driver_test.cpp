@@ -76,13 +76,6 @@ TEST_F(TickerClock, InputRunsAtTheRealTimeAfterTheClockCaughtUp) {
   EXPECT_EQ(driver.planned_wake(), Millis{40 + ClockDriver::kFrame});
 }
 
-TEST_F(TickerClock, SleepsForGoodOnceTheProgramEnded) {
-  runtime.change([&] { runtime.unload(ticker()); });
-  driver.wake();
-  EXPECT_TRUE(runtime.ended());
-  EXPECT_FALSE(driver.planned_wake());
-}
-
 TEST(ClockDriver, AnIdleBoardSleepsUntilThePlanesNextStep) {
   BoardSession session;
   session.wait(1000);

@@ -40,17 +40,6 @@ TEST(WindowsKeyCodes, MapQtKeysToVirtualKeyCodesAndBack) {
   EXPECT_FALSE(qt_key(0));
 }
 
-TEST(KeyInput, RightArrowMovesThePlayersSpriteOnScreen) {
-  BoardSession session;
-  const QImage before = session.board_picture();
-  QTest::keyClick(&session.board_window(), Qt::Key_Right);
-  session.wait(50);  // the sprite follows at Timer1's next tick, 100 ms after the last
-  const std::optional<double> old_x = ink_centre_x(before, kPlayerBand);
-  const std::optional<double> new_x = ink_centre_x(session.board_picture(), kPlayerBand);
-  ASSERT_TRUE(old_x && new_x);
-  EXPECT_NEAR(*new_x - *old_x, 100 / 15.0, 1.0);  // 100 twips
-}
-
 TEST(KeyInput, ModifiersAndAutoRepeatStillMove) {
   BoardSession session;
   for (int i = 0; i < 3; ++i) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QScreen>
+#include <QTest>
 #include <QWindow>
 
 #include "desktop/session_helpers.hpp"
@@ -92,19 +94,40 @@ TEST(Windows, TheBoardsCloseBoxEndsTheProgram) {
   EXPECT_FALSE(board.isVisible());
 }
 
-TEST(Windows, MessageBoxHasOneOkButtonNoIconAndTheGameTitle) {
-  std::vector<QString> texts;
+// A position field that is not a number reaches the movement rule on the next arrow key: the
+// runtime's error box appears over the board, a message box like the game's own (one OK button,
+// no icon, the game's title), and the event loop ends with a failure status.
+TEST(MessageBox, ShowsTheRuntimeErrorThenTheProgramEndsWithAFailureStatus) {
+  std::vector<QString> boxes;
   MessageBoxCloser closer([&](QMessageBox& box) {
-    texts.push_back(box.text());
+    boxes.push_back(box.windowTitle() + "|" + box.text());
     EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
-    EXPECT_EQ(box.windowTitle(), "KORUMEDOトテチータ");
     EXPECT_EQ(box.buttons().size(), 1);
     EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
   });
   BoardSession session;
-  session.change([&] { session.board().Label13.set_caption("3100"); });
-  session.wait(1000);
-  EXPECT_EQ(texts, std::vector<QString>{"ごろさんモード発動！！！！！"});
+  session.change([&] { session.board().Text1.set_text("abc"); });
+
+  const int status =
+      exit_status_of([&] { QTest::keyClick(&session.board_window(), Qt::Key_Right); });
+
+  EXPECT_NE(status, 0);
+  EXPECT_NE(status, kNeverEnded);
+  EXPECT_EQ(boxes,
+            std::vector<QString>{"KORUMEDOトテチータ|実行時エラー '13':\n\n型が一致しません。"});
+}
+
+// A desktop finds the installed entry, its name and icon, by the application's desktop file name.
+TEST(ApplicationSetup, NamesTheDesktopEntryThatIsInstalled) {
+  const QString id = QGuiApplication::desktopFileName();
+  ASSERT_FALSE(id.isEmpty());
+  EXPECT_TRUE(QFileInfo::exists(QStringLiteral(TOTECHITA_DATA_DIR "/%1.desktop").arg(id)))
+      << id.toStdString();
+}
+
+// The runtime decides when the program ends, not Qt's rule for the last window closed.
+TEST(ApplicationSetup, ClosingTheLastWindowDoesNotQuit) {
+  EXPECT_FALSE(QApplication::quitOnLastWindowClosed());
 }
 
 }  // namespace
