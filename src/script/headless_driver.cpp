@@ -1,6 +1,6 @@
 #include "script/headless_driver.hpp"
 
-#include "title/form1.hpp"
+#include "game/program.hpp"
 
 namespace totechita::script {
 
@@ -9,7 +9,7 @@ HeadlessDriver::HeadlessDriver(QuietTicks quiet_ticks, std::uint64_t seed)
   m_runtime.scheduler().set_skipping(quiet_ticks == QuietTicks::skip);
 }
 
-void HeadlessDriver::start() { m_runtime.start<Form1>(); }
+void HeadlessDriver::start() { start_program(m_runtime); }
 
 void HeadlessDriver::advance_to(Millis time) {
   m_runtime.scheduler().advance_to(time);

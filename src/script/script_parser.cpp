@@ -5,7 +5,7 @@
 #include <charconv>
 #include <limits>
 
-#include "board/key_codes.hpp"
+#include "runtime/key_codes.hpp"
 #include "runtime/properties.hpp"
 #include "script/utf8.hpp"
 

@@ -54,20 +54,24 @@ std::string window_design(const FormDesign& design) {
   return json + ",\"BackColor\":" + json_colour(design.back_color);
 }
 
-// What a control shows that no handler changes: a picture's asset, a label's colours and font.
+// What a control shows that no handler changes: a picture's asset and layer, a label's colours
+// and font.
 std::string control_design(const Control& control) {
-  // Only pictures hold a picture's state and only labels a label's.
-  if (std::holds_alternative<PictureState>(control.peek())) {
-    return ",\"Picture\":" + json_quote(static_cast<const Picture&>(control).asset());
-  }
-  if (std::holds_alternative<LabelState>(control.peek())) {
-    const LabelStyle& style = static_cast<const Label&>(control).style();
-    return ",\"ForeColor\":" + json_colour(style.fore) +
-           ",\"BackColor\":" + json_colour(style.back) +
-           ",\"FontName\":" + json_quote(style.font_family) +
-           ",\"FontSize\":" + format_value(style.font_points);
-  }
-  return "";
+  return visit_control(control, Overloaded{
+                                    [](const Picture& picture) {
+                                      return ",\"Picture\":" + json_quote(picture.asset()) +
+                                             ",\"Layer\":" + std::to_string(picture.layer());
+                                    },
+                                    [](const Label& label) {
+                                      const LabelStyle& style = label.style();
+                                      return ",\"ForeColor\":" + json_colour(style.fore) +
+                                             ",\"BackColor\":" + json_colour(style.back) +
+                                             ",\"FontName\":" + json_quote(style.font_family) +
+                                             ",\"FontSize\":" + format_value(style.font_points);
+                                    },
+                                    [](const TextBox&) { return std::string(); },
+                                    [](const Timer&) { return std::string(); },
+                                });
 }
 
 }  // namespace

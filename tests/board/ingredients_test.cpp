@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 
+#include "board/grid_draw.hpp"
 #include "support/headless_game.hpp"
 #include "support/played_script.hpp"
 
@@ -69,6 +71,18 @@ TEST_F(Ingredients, NewPlacesCoverTheGridAndEachPickupCountsOnce) {
   EXPECT_EQ(places.size(), 16u);
   EXPECT_GT(repeats, 0);
   EXPECT_LT(repeats, 60);
+}
+
+// In single precision, r × 4 + 1 rounds up to exactly 5 for the largest single below 1, which
+// would put a sprite at 5000, off the grid.
+TEST(GridDraw, GivesOneOfTheFourGridValuesEvenForTheLargestSingleBelowOne) {
+  const float largest = std::nextafter(1.0f, 0.0f);
+  const std::pair<float, double> draws[] = {
+      {0.0f, 1000}, {0.2499999f, 1000}, {0.25f, 2000}, {0.5f, 3000}, {0.75f, 4000}, {largest, 4000},
+  };
+  for (auto [r, position] : draws)
+    EXPECT_EQ(grid_position(r), position) << r;
+  EXPECT_EQ(std::floor(largest * 4.0f + 1.0f), 5.0f) << "the trap the grid draw avoids";
 }
 
 }  // namespace

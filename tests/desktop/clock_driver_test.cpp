@@ -3,7 +3,7 @@
 #include <string>
 
 #include "desktop/session_helpers.hpp"
-#include "desktop/snapshots/message_box_closer.hpp"
+#include "playback/message_box_closer.hpp"
 #include "runtime/headless/headless_platform.hpp"
 
 namespace totechita::desktop::testing {
@@ -19,7 +19,7 @@ class Ticker final : public Form {
   }
   int ticks() const { return std::stoi(Label1.caption()); }
 
-  Label Label1{*this, "Label1", {.caption = "0", .left = 0, .top = 0, .width = 0, .height = 0}};
+  Label Label1{*this, "Label1", {.caption = "0", .bounds = {}}};
   Timer Timer1{*this, "Timer1", kInterval};
 };
 

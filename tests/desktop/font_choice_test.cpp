@@ -7,7 +7,7 @@
 
 #include "desktop/font_choice.hpp"
 #include "desktop/session_helpers.hpp"
-#include "desktop/snapshots/message_box_closer.hpp"
+#include "playback/message_box_closer.hpp"
 #include "runtime/headless/headless_platform.hpp"
 
 namespace totechita::desktop {
@@ -69,9 +69,9 @@ TEST(FontChoice, BoardCaptionsFitTheirLabels) {
        {&board.Label4, &board.Label5, &board.Label6, &board.Label8, &board.Label12}) {
     const LabelState& state = std::get<LabelState>(label->peek());
     EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(state.caption)),
-              static_cast<int>(state.width / 15))
+              static_cast<int>(state.bounds.width / 15))
         << state.caption;
-    EXPECT_LE(metrics.height(), static_cast<int>(state.height / 15));
+    EXPECT_LE(metrics.height(), static_cast<int>(state.bounds.height / 15));
   }
 }
 

@@ -18,8 +18,8 @@ namespace {
 
 // The size of a picture control on its form, in device pixels at `scale`.
 QSize device_size(const Picture& picture, qreal scale) {
-  const PictureState& state = std::get<PictureState>(picture.peek());
-  const QRectF rect = to_pixel_rect(state.left, state.top, state.width, state.height, scale);
+  const Bounds& b = std::get<PictureState>(picture.peek()).bounds;
+  const QRectF rect = to_pixel_rect(b.left, b.top, b.width, b.height, scale);
   return (rect.size() * scale).toSize();
 }
 
@@ -59,10 +59,7 @@ class TitleThumbnail final : public Form {
               .client_height = 1500,
               .back_color = std::nullopt}) {}
 
-  Picture Image1{*this,
-                 "Image1",
-                 {.left = 0, .top = 0, .width = 1500, .height = 1500, .visible = true},
-                 "title"};
+  Picture Image1{*this, "Image1", {.bounds = {0, 0, 1500, 1500}, .visible = true}, "title"};
 };
 
 // A form's pictures go when it is unloaded, unless another loaded form shows them.

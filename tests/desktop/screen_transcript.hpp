@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "desktop/snapshots/message_box_closer.hpp"
+#include "playback/message_box_closer.hpp"
 #include "runtime/control_state.hpp"
 
 namespace totechita::desktop::testing {

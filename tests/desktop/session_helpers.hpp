@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "board/form2.hpp"
-#include "desktop/snapshots/scripted_session.hpp"
+#include "playback/scripted_session.hpp"
 
 namespace totechita::desktop::testing {
 

@@ -6,7 +6,7 @@
 
 #include "desktop/screen_transcript.hpp"
 #include "desktop/session_helpers.hpp"
-#include "desktop/snapshots/window_script_driver.hpp"
+#include "playback/window_script_driver.hpp"
 #include "script/script_parser.hpp"
 #include "script/script_runner.hpp"
 

@@ -6,7 +6,7 @@
 #include <QWindow>
 
 #include "desktop/session_helpers.hpp"
-#include "desktop/snapshots/message_box_closer.hpp"
+#include "playback/message_box_closer.hpp"
 
 namespace totechita::desktop::testing {
 namespace {

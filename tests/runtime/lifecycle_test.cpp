@@ -53,15 +53,14 @@ TEST(Lifecycle, ClosingTheLastFormEndsTheProgramAndNothingTicksAfter) {
 TEST(Lifecycle, ARuntimeErrorShowsTheErrorMessageAndEndsWithAFailureStatus) {
   RecordingPlatform platform;
   Runtime runtime(platform, 0);
+  runtime.set_title("T");
   runtime.start<Form2>();
   runtime.change([&] { static_cast<Form2*>(runtime.active_form())->Text1.set_text("abc"); });
   runtime.key_down(kKeyRight);
   EXPECT_TRUE(runtime.ended());
   EXPECT_EQ(runtime.exit_status(), 1);
-  EXPECT_EQ(
-      platform.calls,
-      (Events{"loaded Form2", "shown Form2",
-              "box KORUMEDOトテチータ: 実行時エラー '13':\n\n型が一致しません。", "ended 1"}));
+  EXPECT_EQ(platform.calls, (Events{"loaded Form2", "shown Form2",
+                                    "box T: 実行時エラー '13':\n\n型が一致しません。", "ended 1"}));
 }
 
 // A board shown again after it was unloaded is a new one, with its design values.
@@ -83,7 +82,7 @@ TEST(ShownChanges, OnlyLabelsAndPicturesThatAreOrWereVisibleCount) {
   BoardGame game;
   Form2& board = game.board();
   game.wait(200);
-  const auto shown = [&] { return board.shown_changed_at(); };
+  const auto shown = [&] { return board.shown_revision(); };
   auto before = shown();
   game.wait(1000);
   EXPECT_EQ(shown(), before) << "the hidden plane's step shows nothing";

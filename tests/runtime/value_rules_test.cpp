@@ -64,17 +64,5 @@ TEST(ValueRules, WholePartRoundsDown) {
   EXPECT_EQ(whole_part(3.0), 3.0);
 }
 
-// In single precision, r × 4 + 1 rounds up to exactly 5 for the largest single below 1, which
-// would put a sprite at 5000, off the grid.
-TEST(GridDraw, GivesOneOfTheFourGridValuesEvenForTheLargestSingleBelowOne) {
-  const float largest = std::nextafter(1.0f, 0.0f);
-  const std::pair<float, double> draws[] = {
-      {0.0f, 1000}, {0.2499999f, 1000}, {0.25f, 2000}, {0.5f, 3000}, {0.75f, 4000}, {largest, 4000},
-  };
-  for (auto [r, position] : draws)
-    EXPECT_EQ(grid_position(r), position) << r;
-  EXPECT_EQ(std::floor(largest * 4.0f + 1.0f), 5.0f) << "the trap the grid draw avoids";
-}
-
 }  // namespace
 }  // namespace totechita

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "board/form2.hpp"
-#include "board/key_codes.hpp"
 #include "ending/form3.hpp"
+#include "runtime/key_codes.hpp"
 #include "runtime/value_rules.hpp"
 #include "script/headless_driver.hpp"
 

@@ -1,4 +1,4 @@
-#include "desktop/snapshots/window_script_driver.hpp"
+#include "playback/window_script_driver.hpp"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

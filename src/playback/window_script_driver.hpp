@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desktop/snapshots/scripted_session.hpp"
+#include "playback/scripted_session.hpp"
 #include "script/script_driver.hpp"
 
 namespace totechita::desktop {

@@ -21,7 +21,7 @@ class ScriptedSession {
   enum class Start { now, later };
   explicit ScriptedSession(std::uint64_t seed = 0, Start start = Start::now);
 
-  void start() { m_game.start(); }
+  void start();
 
   Millis now() const { return m_clock; }
   // Follows the driver's plan up to `time`, then catches up at `time` itself; returns how

@@ -1,10 +1,12 @@
-#include "desktop/snapshots/scripted_session.hpp"
+#include "playback/scripted_session.hpp"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <algorithm>
+
+#include "game/program.hpp"
 
 namespace totechita::desktop {
 
@@ -25,8 +27,10 @@ QAction* find_command(const QList<QAction*>& actions, const QString& caption) {
 
 ScriptedSession::ScriptedSession(std::uint64_t seed, Start start)
     : m_game(seed, [this] { return m_clock; }) {
-  if (start == Start::now) m_game.start();
+  if (start == Start::now) this->start();
 }
+
+void ScriptedSession::start() { m_game.start(start_program); }
 
 int follow_plan(ClockDriver& driver, Millis& clock, Millis time) {
   int wake_ups = 0;
