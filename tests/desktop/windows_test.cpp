@@ -94,6 +94,36 @@ TEST(Windows, TheBoardsCloseBoxEndsTheProgram) {
   EXPECT_FALSE(board.isVisible());
 }
 
+// Pictures are drawn by the layers their form gives them, and the labels over them all: the
+// train over the burst, so that a plane hit is seen; the player over what it walks onto; the
+// counts over everything.
+TEST(DrawingOrder, FollowsTheFormsLayersThenTheLabels) {
+  BoardSession session;
+  Form2& board = session.board();
+  const auto put_all_at = [&](std::initializer_list<Picture*> pictures, Twips left, Twips top) {
+    session.change([&] {
+      for (Picture* picture : pictures) {
+        picture->set_left(left);
+        picture->set_top(top);
+        picture->set_visible(true);
+      }
+    });
+  };
+  const auto on_top_at = [&](Twips left, Twips top) {
+    const Control* control =
+        session.board_window().canvas().control_at(QPointF((left + 375) / 15, (top + 375) / 15));
+    return control != nullptr ? control->name() : std::string();
+  };
+  put_all_at({&board.Image2, &board.Image1, &board.Image13, &board.Image12}, 1500, 1500);
+  EXPECT_EQ(on_top_at(1500, 1500), "Image12");
+  session.change([&] { board.Image12.set_visible(false); });
+  EXPECT_EQ(on_top_at(1500, 1500), "Image13");
+  session.change([&] { board.Image13.set_visible(false); });
+  EXPECT_EQ(on_top_at(1500, 1500), "Image1");
+  put_all_at({&board.Image13, &board.Image12}, 4320, 4400);
+  EXPECT_EQ(on_top_at(4320, 4400), "Label13");
+}
+
 // A position field that is not a number reaches the movement rule on the next arrow key: the
 // runtime's error box appears over the board, a message box like the game's own (one OK button,
 // no icon, the game's title), and the event loop ends with a failure status.
