@@ -5,6 +5,7 @@
 
 #include "desktop/clock_driver.hpp"
 #include "desktop/form_events.hpp"
+#include "desktop/input_observer.hpp"
 #include "desktop/qt_platform.hpp"
 #include "runtime/runtime.hpp"
 
@@ -26,15 +27,32 @@ class DesktopGame final : public FormEvents {
   QtPlatform& platform() { return m_platform; }
   ClockDriver& clock() { return m_clock; }
 
+  // Input from the windows.
   void key_down(int windows_key_code) override;
   void click(Control& control) override;
   void choose(const MenuItem& item) override;
   void close(Form& form) override;
 
+  // Tells `observer` (which outlives the game) of every input from the windows and every jump.
+  void set_observer(InputObserver& observer);
+  // While a recorded game plays: the windows' input is ignored, but for the close box and the
+  // menu commands `allowed` lets through.
+  void ignore_player_input(std::function<bool(const MenuItem&)> allowed);
+
+  // Input played from a recording, as if it had come from the windows.
+  void play_key_down(int windows_key_code);
+  void play_click(Control& control);
+  void play_choose(const MenuItem& item);
+  void play_close(Form& form);
+
  private:
+  Millis now() const { return m_runtime.scheduler().now(); }
+
   QtPlatform m_platform;
   Runtime m_runtime;
   ClockDriver m_clock;
+  InputObserver* m_observer = nullptr;
+  std::function<bool(const MenuItem&)> m_allowed_while_replaying;
 };
 
 }  // namespace totechita::desktop

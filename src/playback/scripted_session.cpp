@@ -49,6 +49,12 @@ int ScriptedSession::run_until(Millis time) {
   return wake_ups;
 }
 
+void ScriptedSession::jump(Millis milliseconds) {
+  stall(milliseconds);
+  m_game.clock().note_clock_stopped();
+  m_game.clock().wake();
+}
+
 void ScriptedSession::press_key(int qt_key, int count, Qt::KeyboardModifiers modifiers) {
   Form* active = m_game.runtime().active_form();
   if (active == nullptr) return;

@@ -31,6 +31,8 @@ class ScriptedSession {
   // Moves the real clock on without waking the driver: a stalled process, or a player reading
   // a message box.
   void stall(Millis milliseconds) { m_clock += milliseconds; }
+  // The clock jumps, as when a message box has stood open that long and closes.
+  void jump(Millis milliseconds);
 
   // Key presses (and their releases) sent to the active form's window.
   void press_key(int qt_key, int count = 1, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

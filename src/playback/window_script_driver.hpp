@@ -20,6 +20,7 @@ class WindowScriptDriver final : public script::ScriptDriver {
   void choose(const MenuItem& item) override;
   void close(Form& form) override;
   void advance_to(Millis time) override { m_session.run_until(time); }
+  void jump(Millis milliseconds) override { m_session.jump(milliseconds); }
 
  private:
   ScriptedSession& m_session;

@@ -16,4 +16,9 @@ void HeadlessDriver::advance_to(Millis time) {
   m_runtime.release_unloaded();
 }
 
+void HeadlessDriver::jump(Millis milliseconds) {
+  m_runtime.scheduler().jump_to(m_runtime.scheduler().now() + milliseconds);
+  m_runtime.release_unloaded();
+}
+
 }  // namespace totechita::script

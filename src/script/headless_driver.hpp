@@ -24,6 +24,7 @@ class HeadlessDriver final : public ScriptDriver {
   void choose(const MenuItem& item) override { m_runtime.choose(item); }
   void close(Form& form) override { m_runtime.close(form); }
   void advance_to(Millis time) override;
+  void jump(Millis milliseconds) override;
 
  private:
   HeadlessPlatform m_platform;

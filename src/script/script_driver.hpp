@@ -32,6 +32,9 @@ class ScriptDriver {
   virtual void close(Form& form) = 0;
   // Moves the clock on to `time`, serving every tick due up to it in order.
   virtual void advance_to(Millis time) = 0;
+  // Moves the clock on by `milliseconds` at once, as after a message box or a stall: each
+  // overdue timer ticks once there, and the ticks missed are not made up.
+  virtual void jump(Millis milliseconds) = 0;
 };
 
 }  // namespace totechita::script

@@ -36,6 +36,7 @@ class Player {
   void perform(const Wait& wait) {
     m_driver.advance_to(m_runtime.scheduler().now() + wait.milliseconds);
   }
+  void perform(const Jump& jump) { m_driver.jump(jump.milliseconds); }
   // Looks at every instant that can change something, so that every driver stops at the same
   // one.
   void perform(const Until& until) {

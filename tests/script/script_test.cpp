@@ -59,7 +59,7 @@ struct BadScript {
 // refused whole, before the game starts.
 TEST(ScriptRunner, BadScriptsEndWithOneLineNamingTheLineAndTheProblem) {
   const BadScript scripts[] = {
-      {"seed 3\njump 5\n", 2, "line 2: unknown command \"jump\"", false},
+      {"seed 3\nleap 5\n", 2, "line 2: unknown command \"leap\"", false},
       {"wait\n", 2, "line 1: expected \"wait MS\"", false},
       {"wait 1 2\n", 2, "line 1: expected \"wait MS\"", false},
       {"wait 1600\nclick Label3 twice\n", 2, "line 2: expected \"click CONTROL\"", false},
@@ -85,7 +85,8 @@ TEST(ScriptRunner, BadScriptsEndWithOneLineNamingTheLineAndTheProblem) {
       {"wait 1600\nprint Image1.Colour\n", 2, "line 2: there is no property named Colour", false},
       {"set Text1.Text \"half\n", 2, "line 1: a quoted value has no closing quote", false},
       {"set Text1.Text \"a\"b\n", 2, "line 1: a closing quote must end its word", false},
-      {"wait 5\nseed 3\n", 2, "line 2: seed must come before the first wait or until", false},
+      {"jump 5\nseed 3\n", 2, "line 2: seed must come before the first wait, jump or until", false},
+      {"jump -1\n", 2, "line 1: the jump must be from 0 to 100000000, not -1", false},
       {"# fine\nprint Label1.Caption \xc3\x28\n", 2, "line 2: the line is not valid UTF-8", false},
       {"print Text1.Text\x1b[2J\n", 2, "line 1: the line holds a control character", false},
       {std::string("wait 1\0\n", 8), 2, "line 1: the line holds a control character", false},
@@ -141,6 +142,15 @@ TEST(ScriptRunner, UntilWaitsForAFormStillToComeAndStopsAtTheFirstInstantItHolds
   EXPECT_EQ(played.err, "line 4: until: Form2.Loaded is not false after 100 ms\n");
   const Played at = play("until Form2.Loaded true 2000\nwait 0\nmenu 終了\n");
   EXPECT_EQ(at.out, std::string(kBoardShown) + "t=1500 end\n") << "no later than 1500";
+}
+
+// A jump ticks each overdue timer once where a wait serves every tick: the plane, stepping every
+// second from 2500 ms, takes one step over a jump of five seconds and five over a wait.
+TEST(ScriptRunner, AJumpMakesUpNoTicks) {
+  EXPECT_EQ(play("wait 1600\njump 5000\nprint Image11.Left\n").out,
+            std::string(kBoardShown) + "Form2.Image11.Left=4400\n");
+  EXPECT_EQ(play("wait 1600\nwait 5000\nprint Image11.Left\n").out,
+            std::string(kBoardShown) + "Form2.Image11.Left=4000\n");
 }
 
 TEST(ScriptRunner, ARuntimeErrorPrintsItsEventThenTheEnd) {
