@@ -8,6 +8,7 @@
 #include "desktop/desktop_game.hpp"
 #include "desktop/display_check.hpp"
 #include "desktop/qt_startup_guard.hpp"
+#include "game/program.hpp"
 
 int main(int argc, char** argv) {
   using namespace totechita::desktop;
@@ -23,6 +24,6 @@ int main(int argc, char** argv) {
   configure_application();
   const auto seed = std::chrono::system_clock::now().time_since_epoch().count();
   DesktopGame game(static_cast<std::uint64_t>(seed), ClockDriver::elapsed_clock());
-  game.start();
+  game.start(totechita::start_program);
   return QApplication::exec();
 }

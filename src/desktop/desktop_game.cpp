@@ -1,7 +1,5 @@
 #include "desktop/desktop_game.hpp"
 
-#include "title/form1.hpp"
-
 namespace totechita::desktop {
 
 DesktopGame::DesktopGame(std::uint64_t seed, ClockDriver::TimeSource real_now)
@@ -11,8 +9,8 @@ DesktopGame::DesktopGame(std::uint64_t seed, ClockDriver::TimeSource real_now)
   m_platform.set_on_message_box_closed([this] { m_clock.note_clock_stopped(); });
 }
 
-void DesktopGame::start() {
-  m_runtime.start<Form1>();
+void DesktopGame::start(const StartProgram& start_program) {
+  start_program(m_runtime);
   m_clock.start();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "desktop/clock_driver.hpp"
 #include "desktop/form_events.hpp"
@@ -16,8 +17,10 @@ class DesktopGame final : public FormEvents {
  public:
   DesktopGame(std::uint64_t seed, ClockDriver::TimeSource real_now);
 
-  // Shows the title screen and starts the clock.
-  void start();
+  // How a program starts on a runtime: it shows its start-up form.
+  using StartProgram = std::function<void(Runtime&)>;
+  // Starts the program, then the clock.
+  void start(const StartProgram& start_program);
 
   Runtime& runtime() { return m_runtime; }
   QtPlatform& platform() { return m_platform; }

@@ -5,7 +5,7 @@
 #include <charconv>
 #include <limits>
 
-#include "board/key_codes.hpp"
+#include "runtime/key_codes.hpp"
 #include "runtime/properties.hpp"
 #include "script/utf8.hpp"
 
@@ -202,6 +202,9 @@ std::variant<std::vector<Command>, ParseError> parse_script(std::string_view tex
       return ParseError{line_number,
                         "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes"};
     }
+    // A comment is never read, whatever it holds (quotes included).
+    const std::size_t first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos || line[first] == '#') continue;
     if (!is_valid_utf8(line)) return ParseError{line_number, "the line is not valid UTF-8"};
     // Error messages repeat the script's words: keep terminal control bytes out of them.
     if (std::any_of(line.begin(), line.end(),
@@ -210,7 +213,6 @@ std::variant<std::vector<Command>, ParseError> parse_script(std::string_view tex
     }
     try {
       const std::vector<std::string> words = split_words(line);
-      if (words.empty() || words[0].starts_with('#')) continue;
       Action action = parse_action(words);
       if (std::holds_alternative<Seed>(action) && clock_moved) {
         throw Failure{"seed must come before the first wait or until"};

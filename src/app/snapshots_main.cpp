@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "desktop/application_setup.hpp"
-#include "desktop/snapshots/demo_play.hpp"
+#include "playback/demo_play.hpp"
 
 namespace {
 

@@ -4,6 +4,21 @@
 
 namespace totechita {
 
+Picture::Picture(Form& form, std::string name, PictureState design, std::string asset, Layer layer)
+    : BoundedControl(form, std::move(name), design), m_asset(std::move(asset)), m_layer(layer) {
+  form.add(*this);
+}
+
+Label::Label(Form& form, std::string name, LabelState design, LabelStyle style)
+    : BoundedControl(form, std::move(name), std::move(design)), m_style(std::move(style)) {
+  form.add(*this);
+}
+
+TextBox::TextBox(Form& form, std::string name, TextBoxState design)
+    : BoundedControl(form, std::move(name), std::move(design)) {
+  form.add(*this);
+}
+
 Timer::Timer(Form& form, std::string name, std::int32_t design_interval)
     : Control(form, std::move(name), TimerState{.interval = design_interval, .due = 0}) {
   form.add(*this);

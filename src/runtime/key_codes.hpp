@@ -2,7 +2,9 @@
 
 namespace totechita {
 
-// Windows virtual-key codes, as the board's key handler receives them.
+// The key codes a form's key handler receives: Windows virtual-key codes, whatever the machine
+// (the front ends map their own keys to these). Written once, for the game, the script
+// language, the front ends and the tests.
 inline constexpr int kKeyBackspace = 8;
 inline constexpr int kKeyEnter = 13;
 inline constexpr int kKeyLeft = 37;

@@ -1,4 +1,4 @@
-#include "desktop/snapshots/message_box_closer.hpp"
+#include "playback/message_box_closer.hpp"
 
 #include <QApplication>
 

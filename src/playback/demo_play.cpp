@@ -1,11 +1,11 @@
-#include "desktop/snapshots/demo_play.hpp"
+#include "playback/demo_play.hpp"
 
 #include <cstdlib>
 #include <string>
 
 #include "board/form2.hpp"
-#include "desktop/snapshots/message_box_closer.hpp"
-#include "desktop/snapshots/scripted_session.hpp"
+#include "playback/message_box_closer.hpp"
+#include "playback/scripted_session.hpp"
 
 namespace totechita::desktop {
 

@@ -9,16 +9,24 @@
 
 namespace totechita::desktop {
 
+// Moves a stepped real clock on to `time`, waking the driver at each time it planned on the way;
+// returns how often it woke. The clock never goes back.
+int follow_plan(ClockDriver& driver, Millis& clock, Millis time);
+
 // A desktop game whose real clock moves only when told, played with real Qt events: for the
 // front-end tests and the screenshot demo. The clock driver sleeps and wakes as it plans to.
 class ScriptedSession {
  public:
-  explicit ScriptedSession(std::uint64_t seed = 0);
+  // `later`: the title is shown by start(), once whoever watches the game is ready.
+  enum class Start { now, later };
+  explicit ScriptedSession(std::uint64_t seed = 0, Start start = Start::now);
+
+  void start();
 
   Millis now() const { return m_clock; }
-  // Moves the real clock on, waking the driver at each time it planned, then catches up at
-  // `time` itself. The clock never goes back.
-  void run_until(Millis time);
+  // Follows the driver's plan up to `time`, then catches up at `time` itself; returns how
+  // often the driver woke on the way.
+  int run_until(Millis time);
   void wait(Millis milliseconds) { run_until(m_clock + milliseconds); }
   // Moves the real clock on without waking the driver: a stalled process, or a player reading
   // a message box.

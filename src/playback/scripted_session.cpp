@@ -1,10 +1,12 @@
-#include "desktop/snapshots/scripted_session.hpp"
+#include "playback/scripted_session.hpp"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <algorithm>
+
+#include "game/program.hpp"
 
 namespace totechita::desktop {
 
@@ -23,17 +25,28 @@ QAction* find_command(const QList<QAction*>& actions, const QString& caption) {
 
 }  // namespace
 
-ScriptedSession::ScriptedSession(std::uint64_t seed) : m_game(seed, [this] { return m_clock; }) {
-  m_game.start();
+ScriptedSession::ScriptedSession(std::uint64_t seed, Start start)
+    : m_game(seed, [this] { return m_clock; }) {
+  if (start == Start::now) this->start();
 }
 
-void ScriptedSession::run_until(Millis time) {
-  while (m_game.clock().planned_wake() && *m_game.clock().planned_wake() <= time) {
-    m_clock = std::max(m_clock, *m_game.clock().planned_wake());
-    m_game.clock().wake();
+void ScriptedSession::start() { m_game.start(start_program); }
+
+int follow_plan(ClockDriver& driver, Millis& clock, Millis time) {
+  int wake_ups = 0;
+  while (driver.planned_wake() && *driver.planned_wake() <= time) {
+    clock = std::max(clock, *driver.planned_wake());
+    driver.wake();
+    ++wake_ups;
   }
+  return wake_ups;
+}
+
+int ScriptedSession::run_until(Millis time) {
+  const int wake_ups = follow_plan(m_game.clock(), m_clock, time);
   m_clock = std::max(m_clock, time);
   m_game.clock().wake();
+  return wake_ups;
 }
 
 void ScriptedSession::press_key(int qt_key, int count, Qt::KeyboardModifiers modifiers) {
