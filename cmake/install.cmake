@@ -1,15 +1,32 @@
-# `cmake --install` puts the game where a desktop finds it: the program, its menu entry, its icon
-# in the hicolor theme and its AppStream description. Without the desktop game there is nothing
-# a menu could start, so a headless build installs nothing.
+# `cmake --install` puts the game where a desktop finds it: the programs and their manual pages
+# (section 6, games), the menu entry, the icon in the hicolor theme at every size and as SVG,
+# the AppStream description, and the copyright and changelog. A headless build installs the
+# script driver only: there is no game a menu could start.
 include(GNUInstallDirs)
 
+# Debian's policy puts games in /usr/games (the package preset says so); elsewhere, bin.
+set(TOTECHITA_INSTALL_BINDIR ${CMAKE_INSTALL_BINDIR} CACHE STRING
+  "Where the programs go, under the install prefix")
+# Folders made by the install are readable by all, whatever the umask of the one installing.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+  GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(made ${PROJECT_BINARY_DIR}/data)
+
+install(TARGETS totechita-script DESTINATION ${TOTECHITA_INSTALL_BINDIR})
+install(FILES ${made}/man/totechita-script.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
 if(TARGET totechita)
-  install(TARGETS totechita)
+  install(TARGETS totechita DESTINATION ${TOTECHITA_INSTALL_BINDIR})
+  install(FILES ${made}/man/totechita.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
   install(FILES ${PROJECT_SOURCE_DIR}/data/${TOTECHITA_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(DIRECTORY ${TOTECHITA_ICON_THEME_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
   install(FILES ${PROJECT_SOURCE_DIR}/assets/icon.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
     RENAME ${TOTECHITA_APP_ID}.svg)
   install(FILES ${PROJECT_SOURCE_DIR}/data/${TOTECHITA_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
+
+install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright ${made}/changelog.gz
+  DESTINATION ${CMAKE_INSTALL_DOCDIR})

@@ -35,10 +35,12 @@ std::optional<std::string> missing_display(const EnvironmentLookup& environment)
   return std::nullopt;
 }
 
+// The player may have installed the game and never seen its sources: the way out names what is
+// installed with it.
 std::string no_display_line(std::string_view reason) {
   return "totechita: no display found (" + std::string(reason) +
-         "); start it from a desktop session, or run `make run` to get screenshots of a short "
-         "demo instead";
+         "); start it from a desktop session (X11 or Wayland), or play it headless with "
+         "totechita-script";
 }
 
 }  // namespace totechita::desktop

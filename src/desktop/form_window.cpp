@@ -4,10 +4,13 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <utility>
 
 #include "desktop/application_setup.hpp"
 #include "desktop/menu_bar_builder.hpp"
 #include "desktop/windows_key_codes.hpp"
+#include "desktop/x11_window_hints.hpp"
 
 namespace totechita::desktop {
 
@@ -31,7 +34,9 @@ FormWindow::FormWindow(Form& form, PictureCache& pictures, FormEvents& events)
   // Named after its form, so that tools and tests can tell the windows apart.
   setObjectName(QString::fromStdString(form.name()));
   setWindowTitle(QString::fromStdString(form.design().caption));
-  setWindowIcon(window_icon());
+  // A borderless window off the taskbar shows its icon in a task switcher at most.
+  const bool shows_icon = form.design().border != BorderStyle::none || form.design().in_taskbar;
+  setWindowIcon(shows_icon ? window_icon() : small_window_icon());
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -56,14 +61,47 @@ void FormWindow::show_and_activate() {
   activateWindow();
 }
 
-// The window with its frame is centred, as far as the frame is known before the window shows
-// (once the native window exists).
+// Once the native window exists and before it is mapped, which is when a window manager reads
+// what the window asks for.
 void FormWindow::place_on_screen() {
   m_placed = true;
-  if (m_form->design().start != StartPosition::center_screen) return;
   winId();
-  const QSize frame = frameGeometry().size();
-  move(screen()->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
+  const FormDesign& design = m_form->design();
+  if (design.border == BorderStyle::none) forbid_window_manager_functions(*this);
+  if (!design.in_taskbar) skip_taskbar(*this);
+  if (design.start != StartPosition::center_screen) return;
+  centre_on_screen(frameGeometry(), geometry());
+  m_centred_at = geometry().topLeft();
+  windowHandle()->installEventFilter(this);
+}
+
+// The window with its frame in the middle of the screen, from where the frame and the client area
+// are now.
+void FormWindow::centre_on_screen(QRect frame, QRect client) {
+  const QPoint frame_at =
+      screen()->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2);
+  setGeometry(QRect(frame_at + (client.topLeft() - frame.topLeft()), client.size()));
+}
+
+// A window manager frames a window when it maps it, so the first centring knew no frame. Once the
+// frame is known the window is centred again with it, once, unless it has been put elsewhere
+// meanwhile (by the window manager's own placement, or by the player). While a window manager is
+// still framing the window, Qt may report a frame of 1 × 1 pixel, or a place of no meaning before
+// the window is first exposed: only a frame around an exposed window counts. Without a window
+// manager there is no frame, and nothing more happens.
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (m_centred_at && watched == windowHandle() &&
+      (type == QEvent::Expose || type == QEvent::Move || type == QEvent::Resize)) {
+    const QRect client = windowHandle()->geometry();
+    const QRect frame = windowHandle()->frameGeometry();
+    if (windowHandle()->isExposed() && frame.contains(client) && frame != client) {
+      const QPoint centred_at = *std::exchange(m_centred_at, std::nullopt);
+      windowHandle()->removeEventFilter(this);
+      if (client.topLeft() == centred_at) centre_on_screen(frame, client);
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void FormWindow::detach() {

@@ -3,6 +3,7 @@
 #include <QMenuBar>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 
 #include "desktop/form_canvas.hpp"
 #include "desktop/form_events.hpp"
@@ -29,9 +30,11 @@ class FormWindow final : public QWidget {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void place_on_screen();
+  void centre_on_screen(QRect frame, QRect client);
 
   Form* m_form;
   FormEvents& m_events;
@@ -39,6 +42,7 @@ class FormWindow final : public QWidget {
   QMenuBar* m_menu_bar = nullptr;
   std::uint64_t m_painted_revision = 0;
   bool m_placed = false;
+  std::optional<QPoint> m_centred_at;  // until the frame is known: where the window was put
 };
 
 }  // namespace totechita::desktop

@@ -1,12 +1,12 @@
 #include "desktop/qt_platform.hpp"
 
 #include <QCoreApplication>
-#include <QMessageBox>
 #include <algorithm>
 #include <set>
 #include <string>
 
 #include "desktop/font_choice.hpp"
+#include "desktop/message_box.hpp"
 
 namespace totechita::desktop {
 
@@ -66,12 +66,15 @@ void QtPlatform::drop_pictures_of(const Form& unloaded) {
     m_pictures.drop(asset);
 }
 
+// A handler that shows a picture and then its message means the player to read the message with
+// the picture on screen, so every window is painted before the box opens. The handler is still
+// running, so the forms do not yet know what it changed: a box is rare, and painting all is cheap.
 void QtPlatform::message_box(std::string_view prompt, std::string_view title) {
   use_japanese_default_font();
-  QMessageBox box(QMessageBox::NoIcon, to_qstring(title), to_qstring(prompt), QMessageBox::Ok,
+  for (auto& [form, window] : m_windows)
+    window->canvas().repaint();
+  run_message_box(to_qstring(prompt), to_qstring(title),
                   m_shown.empty() ? nullptr : m_shown.back());
-  box.setTextFormat(Qt::PlainText);
-  box.exec();
   if (m_on_message_box_closed) m_on_message_box_closed();
 }
 

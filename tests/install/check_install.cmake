@@ -1,6 +1,7 @@
 # Installs the build into a scratch DESTDIR under /usr, as a distribution package would, and
 # checks that exactly the files a desktop needs arrive, and that the AppStream file finds its
-# menu entry there. Takes BUILD_DIR, DESTDIR, APP_ID and, when it is installed, APPSTREAMCLI.
+# menu entry there. Takes BUILD_DIR, DESTDIR, APP_ID, ICON_SIZES and, when it is installed,
+# APPSTREAMCLI.
 file(REMOVE_RECURSE ${DESTDIR})
 set(ENV{DESTDIR} ${DESTDIR})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix /usr
@@ -11,19 +12,31 @@ endif()
 
 set(expected
   usr/bin/totechita
+  usr/bin/totechita-script
   usr/share/applications/${APP_ID}.desktop
+  usr/share/doc/totechita/changelog.gz
+  usr/share/doc/totechita/copyright
   usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg
+  usr/share/man/man6/totechita.6.gz
+  usr/share/man/man6/totechita-script.6.gz
   usr/share/metainfo/${APP_ID}.metainfo.xml)
+string(REPLACE "," ";" ICON_SIZES ${ICON_SIZES})
+foreach(side IN LISTS ICON_SIZES)
+  list(APPEND expected usr/share/icons/hicolor/${side}x${side}/apps/${APP_ID}.png)
+endforeach()
+list(SORT expected)
 file(GLOB_RECURSE installed RELATIVE ${DESTDIR} ${DESTDIR}/*)
 list(SORT installed)
 if(NOT installed STREQUAL expected)
   message(FATAL_ERROR "installed:\n  ${installed}\nexpected:\n  ${expected}")
 endif()
 
-execute_process(COMMAND test -x ${DESTDIR}/usr/bin/totechita RESULT_VARIABLE not_executable)
-if(not_executable)
-  message(FATAL_ERROR "usr/bin/totechita is not executable")
-endif()
+foreach(program totechita totechita-script)
+  execute_process(COMMAND test -x ${DESTDIR}/usr/bin/${program} RESULT_VARIABLE not_executable)
+  if(not_executable)
+    message(FATAL_ERROR "usr/bin/${program} is not executable")
+  endif()
+endforeach()
 
 if(APPSTREAMCLI)
   execute_process(COMMAND ${APPSTREAMCLI} validate-tree --no-net --strict ${DESTDIR}

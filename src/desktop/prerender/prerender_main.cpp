@@ -1,6 +1,7 @@
 // totechita-prerender SVG WIDTH HEIGHT OUT: renders a picture at build time, at one size in
 // device pixels, as the game would render it, so that the game can show it without QtSvg. OUT
-// receives the pixels as QImage::Format_RGB32 keeps them, row after row.
+// receives the pixels as QImage::Format_RGB32 keeps them, row after row; an OUT ending in .png
+// receives a PNG file instead, for the icon theme.
 #include <QFile>
 #include <QGuiApplication>
 #include <QSvgRenderer>
@@ -16,6 +17,14 @@ void quiet_runtime_directory_note(QtMsgType type, const QMessageLogContext&,
                                   const QString& message) {
   if (type == QtWarningMsg && message.startsWith(QStringLiteral("QStandardPaths: "))) return;
   std::cerr << message.toStdString() << '\n';
+}
+
+bool write_picture(const QImage& image, const QString& path) {
+  if (path.endsWith(QStringLiteral(".png"))) return image.save(path, "PNG");
+  QFile out(path);
+  const auto bytes = static_cast<qint64>(image.sizeInBytes());
+  return out.open(QIODevice::WriteOnly) &&
+         out.write(reinterpret_cast<const char*>(image.constBits()), bytes) == bytes;
 }
 
 }  // namespace
@@ -35,11 +44,8 @@ int main(int argc, char** argv) {
     std::cerr << "totechita-prerender: cannot render " << argv[1] << '\n';
     return 1;
   }
-  const QImage image = totechita::desktop::render_picture(renderer, size);
-  QFile out(QString::fromLocal8Bit(argv[4]));
-  const auto bytes = static_cast<qint64>(image.sizeInBytes());
-  if (!out.open(QIODevice::WriteOnly) ||
-      out.write(reinterpret_cast<const char*>(image.constBits()), bytes) != bytes) {
+  if (!write_picture(totechita::desktop::render_picture(renderer, size),
+                     QString::fromLocal8Bit(argv[4]))) {
     std::cerr << "totechita-prerender: cannot write " << argv[4] << '\n';
     return 1;
   }
