@@ -7,10 +7,12 @@
 
 namespace totechita::desktop::testing {
 
-ScreenTranscript::ScreenTranscript(std::function<Millis()> virtual_now)
-    : m_virtual_now(std::move(virtual_now)), m_closer([this](QMessageBox& box) {
+ScreenTranscript::ScreenTranscript(std::function<Millis()> virtual_now,
+                                   std::function<void(const QMessageBox&)> read)
+    : m_virtual_now(std::move(virtual_now)), m_closer([this, read](QMessageBox& box) {
         m_box_titles.push_back(box.windowTitle().toStdString());
         add_timed("msgbox " + box.text().toStdString());
+        if (read) read(box);
       }) {
   QApplication::instance()->installEventFilter(this);
   connect(QApplication::instance(), &QCoreApplication::aboutToQuit, this,

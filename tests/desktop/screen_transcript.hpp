@@ -16,10 +16,12 @@ namespace totechita::desktop::testing {
 // What a player saw on the screen, written in the script driver's words with the game's
 // virtual time, so that it can be compared line by line with the driver's own output: a game
 // window shown ("t=0 show Form1") or hidden ("t=1500 unload Form1"), a message box
-// ("t=22500 msgbox TEXT", closed at once with OK), the event loop ending ("t=49601 end").
+// ("t=22500 msgbox TEXT", closed with OK once `read` has seen it), the event loop ending
+// ("t=49601 end").
 class ScreenTranscript final : public QObject {
  public:
-  explicit ScreenTranscript(std::function<Millis()> virtual_now);
+  explicit ScreenTranscript(std::function<Millis()> virtual_now,
+                            std::function<void(const QMessageBox&)> read = {});
   ~ScreenTranscript() override;
   ScreenTranscript(const ScreenTranscript&) = delete;
   ScreenTranscript& operator=(const ScreenTranscript&) = delete;
