@@ -20,15 +20,6 @@ std::vector<script::Command> parsed(const std::string& text) {
   return std::get<std::vector<script::Command>>(script::parse_script(text));
 }
 
-std::vector<std::string> event_lines(const std::string& transcript) {
-  std::vector<std::string> lines;
-  std::istringstream in(transcript);
-  for (std::string line; std::getline(in, line);) {
-    if (line.starts_with("t=")) lines.push_back(line);
-  }
-  return lines;
-}
-
 // The whole game played through the windows with real Qt events and recorded as it goes, the
 // player reading the house's message for 700 ms: the recording, played by the headless driver,
 // shows what the screen showed, to the millisecond (the clock's jump after the box included).

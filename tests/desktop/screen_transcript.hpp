@@ -44,4 +44,8 @@ class ScreenTranscript final : public QObject {
   MessageBoxCloser m_closer;
 };
 
+// The event lines of a transcript ("t=1500 show Form2"), without the values it printed: what a
+// screen shows.
+std::vector<std::string> event_lines(const std::string& transcript);
+
 }  // namespace totechita::desktop::testing

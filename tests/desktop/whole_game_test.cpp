@@ -20,16 +20,6 @@ std::string whole_game_script() {
   return text.str();
 }
 
-// The event lines of a transcript ("t=1500 show Form2"), without the values it printed.
-std::vector<std::string> event_lines(const std::string& transcript) {
-  std::vector<std::string> lines;
-  std::istringstream in(transcript);
-  for (std::string line; std::getline(in, line);) {
-    if (line.starts_with("t=")) lines.push_back(line);
-  }
-  return lines;
-}
-
 // The whole-game script played through the real windows inside the real event loop, as
 // `totechita` runs: keys as key events, menu commands through the menu bar's actions, clicks
 // with the mouse, message boxes closed with OK. The game must play as the headless driver
