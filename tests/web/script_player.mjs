@@ -28,11 +28,13 @@ export class ScriptPlayer {
   // `message_boxes`: the times at which the driver showed its boxes. The driver closes a box at
   // once; here each wait stops at those times to press OK, so that no time passes meanwhile.
   // `snapshots`: script line -> [name, virtual ms after it]; `box_snapshots`: names for the
-  // screenshots taken while each message box is open, in order.
-  constructor(game_page, message_boxes, { snapshots = new Map(), box_snapshots = [] } = {}) {
+  // screenshots taken while each message box is open, in order; `checks`: script line -> an
+  // async function of the page, called after that line.
+  constructor(game_page, message_boxes, { snapshots = new Map(), box_snapshots = [], checks = new Map() } = {}) {
     this.game = game_page;
     this.boxes = [...message_boxes];
     this.snapshots = snapshots;
+    this.checks = checks;
     this.box_snapshots = [...box_snapshots];
     this.planned_shots = [];
     this.lines = [];
@@ -50,6 +52,7 @@ export class ScriptPlayer {
         if (!(error instanceof ScriptFailure)) throw error;
         throw new Error(`line ${line}: ${error.message}`);
       }
+      await this.checks.get(line)?.(this.game);
       const shot = this.snapshots.get(line);
       if (shot) this.planned_shots.push({ name: shot[0], at: this.game.now + shot[1] });
     }

@@ -29,6 +29,18 @@ test('the script driver built for WebAssembly prints what the native one prints'
   assert.deepEqual(run_driver(['node', process.env.TOTECHITA_WASM_SCRIPT_DRIVER], script_path), native);
 });
 
+// The ending has its own caption, a black ground and a place of its own, not the centre.
+async function check_ending_window(game) {
+  const ending = game.window('Form3');
+  assert.equal(await ending.locator('.caption').textContent(), 'KORUMEDO トテチータ');
+  const client = ending.locator('.client');
+  const box = await client.boundingBox();
+  assert.deepEqual([box.width, box.height], [503, 208]);
+  assert.equal(await client.evaluate((element) => getComputedStyle(element).backgroundColor),
+    'rgb(0, 0, 0)');
+  assert.ok((await ending.boundingBox()).x < 100);
+}
+
 test('the whole game played in the page shows what the headless driver prints', async () => {
   const expected = run_driver(native_driver, script_path).lines;
   const boxes = expected.filter((line) => / msgbox /.test(line));
@@ -37,6 +49,7 @@ test('the whole game played in the page shows what the headless driver prints', 
   const player = new ScriptPlayer(game, boxes.map((line) => Number(/^t=(\d+)/.exec(line)[1])), {
     snapshots: new Map([[29, ['board', 20]], [194, ['ending', 3000]]]),
     box_snapshots: ['', 'finale'],
+    checks: new Map([[191, check_ending_window]]),
   });
   assert.deepEqual(await player.play(commands), expected);
   assert.deepEqual(player.seen_boxes, boxes.map((line) => ({

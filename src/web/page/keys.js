@@ -28,7 +28,7 @@ export function route_keys(game, screen, message_box) {
     event.preventDefault();
     game.key(code);
   }, { capture: true });
-  // Alt pressed and released alone opens the menu bar, as on a desktop.
+  // Alt pressed and released alone opens the menu bar, or closes it, as on a desktop.
   addEventListener('keyup', (event) => {
     if (event.key !== 'Alt' || !alt_alone || !game.running || message_box.is_open) return;
     event.preventDefault();

@@ -1,6 +1,7 @@
 // A form's menu bar, used as a desktop menu bar is: a click opens a menu, pointing at a submenu
-// opens it, a click on a command chooses it. From the keyboard, F10 or Alt opens the first menu;
-// the arrow keys move, Enter or Space chooses, Escape closes one level.
+// opens it, a click on a command chooses it. From the keyboard, F10 or Alt opens the first menu
+// (the page's key routing sees to that); the arrow keys move, Enter or Space chooses, Escape
+// closes one level, F10 closes them all.
 function item_button(item, parent) {
   const button = document.createElement('button');
   button.type = 'button';
@@ -128,7 +129,6 @@ export class MenuBar {
         if (focused?.getAttribute('aria-haspopup')) this.#entries(this.#open.at(-1).list)[0].focus();
         break;
       case 'F10':
-      case 'Alt':
         this.close();
         document.activeElement?.blur();
         break;
