@@ -56,3 +56,10 @@ web-test: build web
 	ctest --preset web
 
 test: web-test
+
+# The web page's figures of docs/performance.md, measured in Debian's Chromium (about 2 minutes).
+.PHONY: bench-web
+bench-web: web
+	@tools/ensure-packages chromium
+	@test -d tests/web/node_modules/playwright-core || npm ci --prefix tests/web --no-audit --no-fund
+	node bench/web_figures.mjs build/web
