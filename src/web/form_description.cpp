@@ -45,14 +45,16 @@ std::string control(const Control& drawn) {
 
 std::string describe_form(const Form& form) {
   const FormDesign& design = form.design();
-  std::string json = "{\"form\":" + json_quote(form.name()) +
-                     ",\"caption\":" + json_quote(design.caption) + ",\"border\":" +
-                     (design.border == BorderStyle::none ? "\"none\"" : "\"fixed_single\"") +
-                     ",\"width\":" + to_text(design.client_width) +
-                     ",\"height\":" + to_text(design.client_height) + ",\"centred\":" +
-                     (design.start == StartPosition::center_screen ? "true" : "false") +
-                     ",\"back\":" + (design.back_color ? color(*design.back_color) : "null") +
-                     ",\"menu\":" + menu(form.menu()) + ",\"controls\":[";
+  const bool borderless = design.border == BorderStyle::none;
+  const bool centred = design.start == StartPosition::center_screen;
+  std::string json = "{\"form\":" + json_quote(form.name());
+  json += ",\"caption\":" + json_quote(design.caption);
+  json += borderless ? ",\"border\":\"none\"" : ",\"border\":\"fixed_single\"";
+  json += ",\"width\":" + to_text(design.client_width);
+  json += ",\"height\":" + to_text(design.client_height);
+  json += centred ? ",\"centred\":true" : ",\"centred\":false";
+  json += ",\"back\":" + (design.back_color ? color(*design.back_color) : "null");
+  json += ",\"menu\":" + menu(form.menu()) + ",\"controls\":[";
   const char* separator = "";
   for (const Control* drawn : desktop::stacking_order(form)) {
     json += separator + control(*drawn);
