@@ -116,17 +116,18 @@ export class ScriptPlayer {
     }
   }
 
-  // `until` looks after every millisecond; `until end` at every tenth of a second, since nothing
-  // follows the end.
+  // `until` looks again after each wake-up of the game that the page has planned, as the driver
+  // looks after each tick that can change something; without input nothing changes between.
   async #until([ref, value, limit]) {
-    const step = ref === 'end' ? 100 : 1;
-    for (let waited = 0; ; waited += step) {
+    const most = Number(ref === 'end' ? value : limit);
+    for (let waited = 0; ; ) {
       await this.#collect_events();
       if (ref === 'end' ? this.#ended() : !this.#ended() && await this.#reached(ref, value)) return;
-      if (waited >= Number(ref === 'end' ? value : limit) || this.#ended()) {
-        throw new ScriptFailure(`until: ${ref} not reached`);
-      }
-      await this.#advance(step);
+      if (waited >= most || this.#ended()) throw new ScriptFailure(`until: ${ref} not reached`);
+      const wake = await this.game.page.evaluate(() => totechita.next_wake_in);
+      const next = Math.min(Math.max(1, Math.ceil(wake ?? most)), most - waited);
+      await this.#advance(next);
+      waited += next;
     }
   }
 

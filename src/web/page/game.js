@@ -7,6 +7,7 @@ import load_module from './totechita.js';
 export class Game {
   transcript = [];  // the events as the script driver prints them: "t=1500 show Form2"
   counters = { wakes: 0, frames: 0 };
+  next_wake = null;  // the performance.now() of the planned wake-up, if any
   running = false;
 
   #module = null;
@@ -97,6 +98,7 @@ export class Game {
       trace: (time, line) => this.transcript.push(`t=${time} ${line}`),
       plan_wake: (delay) => {
         clearTimeout(this.#wake_timer);
+        this.next_wake = delay < 0 ? null : performance.now() + delay;
         this.#wake_timer = delay < 0 || document.hidden ? null : setTimeout(() => this.#wake(), delay);
       },
       request_frame: () => {

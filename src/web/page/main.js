@@ -31,10 +31,11 @@ ended.querySelector('button').addEventListener('click', () => {
 });
 
 // For looking into a game from the browser's console: the events so far, how often the page
-// woke the game and drew, and the state of every form.
+// woke the game and drew, in how many milliseconds it wakes it next, and every form's state.
 window.totechita = {
   get transcript() { return game.transcript; },
   get counters() { return game.counters; },
+  get next_wake_in() { return game.next_wake === null ? null : game.next_wake - performance.now(); },
   state: () => game.state(),
 };
 
