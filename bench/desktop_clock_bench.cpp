@@ -12,6 +12,7 @@
 #include "desktop/application_setup.hpp"
 #include "desktop/desktop_game.hpp"
 #include "frame_after_key.hpp"
+#include "game/program.hpp"
 #include "lateness_probe.hpp"
 
 namespace {
@@ -81,7 +82,7 @@ int main(int argc, char** argv) {
   bench::LatenessProbe probe;
   desktop::DesktopGame game(1, probe.watch(desktop::ClockDriver::elapsed_clock()));
   probe.attach(game.runtime().scheduler());
-  game.start();
+  game.start(start_program);
   run_for(kPastTitle);
   Form* board = game.runtime().find_form(Form2::kName);
   if (board == nullptr) return 1;

@@ -13,10 +13,10 @@ void report(benchmark::State& state, Millis virtual_ms) {
 }
 
 void IdleHour(benchmark::State& state) {
-  const bool skipping = state.range(0) != 0;
+  const QuietTicks quiet_ticks = state.range(0) != 0 ? QuietTicks::skip : QuietTicks::serve;
   Millis played = 0;
   for (auto _ : state) {
-    BoardGame game(1, skipping);
+    BoardGame game(1, quiet_ticks);
     game.wait(3600 * 1000);
     played += 3600 * 1000;
     benchmark::DoNotOptimize(game.board().Image11.left());
@@ -31,11 +31,11 @@ BENCHMARK(IdleHour)
     ->UseRealTime();
 
 void BusyRandomPlay(benchmark::State& state) {
-  const bool skipping = state.range(0) != 0;
+  const QuietTicks quiet_ticks = state.range(0) != 0 ? QuietTicks::skip : QuietTicks::serve;
   Millis played = 0;
   std::uint64_t seed = 1;
   for (auto _ : state) {
-    HeadlessGame game(seed, skipping);
+    HeadlessGame game(seed, quiet_ticks);
     RandomPlayer player(seed++, {.exit_one_in = 3000, .allow_exit = false});
     for (int step = 0; step < 3000 && !game.runtime.ended(); ++step)
       player.step(game);

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "script/headless_driver.hpp"
 #include "script/script_parser.hpp"
 #include "script/script_runner.hpp"
 
@@ -44,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (commands == nullptr || !is_short(*commands)) return -1;
   std::ostringstream out;
   std::ostringstream err;
-  const int status = run_script(*commands, out, err);
+  HeadlessDriver driver;
+  const int status = run_script(*commands, driver, out, err);
   const std::string problem = err.str();
   if (status == kScriptPassed) {
     require(problem.empty());

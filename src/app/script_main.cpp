@@ -6,7 +6,6 @@
 #include <sstream>
 #include <string>
 
-#include "script/script_parser.hpp"
 #include "script/script_runner.hpp"
 
 namespace {
@@ -37,10 +36,5 @@ int main(int argc, char** argv) {
       return kScriptMalformed;
     }
   }
-  auto parsed = parse_script(text);
-  if (const auto* error = std::get_if<ParseError>(&parsed)) {
-    std::cerr << "line " << error->line << ": " << error->problem << '\n';
-    return kScriptMalformed;
-  }
-  return run_script(std::get<std::vector<Command>>(parsed), std::cout, std::cerr);
+  return run_headless(text, std::cout, std::cerr);
 }

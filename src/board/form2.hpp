@@ -12,21 +12,37 @@ class Form2 final : public Form {
   static constexpr std::string_view kName = "Form2";
   explicit Form2(Runtime& runtime);
 
+  // The drawing order of the sprites, bottom first: the house, the ingredients, the enemies and
+  // the plane, the enemies' hit pictures, the finale character, the player, then the bomb and
+  // its burst, which are set down on the player's own spot and must show at once, and the train
+  // over the burst so that a plane hit is seen. The labels are drawn over every sprite.
+  enum SpriteLayer : Layer {
+    kHouse,
+    kIngredients,
+    kTargets,
+    kHits,
+    kFinaleCharacter,
+    kPlayer,
+    kBomb,
+    kBurst,
+    kTrain,
+  };
+
   // Sprites, 750 by 750 twips.
-  Picture Image1{*this, "Image1", sprite(240, 360, true), "player"};
-  Picture Image2{*this, "Image2", sprite(4300, 3600, true), "pet_bottle"};
-  Picture Image3{*this, "Image3", sprite(1000, 2600, true), "water"};
-  Picture Image4{*this, "Image4", sprite(3000, 795, true), "dry_ice"};
-  Picture Image5{*this, "Image5", sprite(6720, 7440, false), "bomb"};
-  Picture Image7{*this, "Image7", sprite(4440, 6240, true), "enemy_mosa"};
-  Picture Image8{*this, "Image8", sprite(5520, 6240, true), "enemy_mosa_hit"};
-  Picture Image9{*this, "Image9", sprite(6480, 6240, true), "enemy_nugata"};
-  Picture Image10{*this, "Image10", sprite(7560, 6240, true), "enemy_nugata_hit"};
-  Picture Image11{*this, "Image11", sprite(4500, 2000, false), "plane"};
-  Picture Image12{*this, "Image12", sprite(3120, 6120, true), "train"};
-  Picture Image13{*this, "Image13", sprite(3840, 7320, true), "burst"};
-  Picture Image14{*this, "Image14", sprite(0, 0, false), "goro"};
-  Picture Image15{*this, "Image15", sprite(2600, 3100, false), "house"};
+  Picture Image1{*this, "Image1", sprite(240, 360, true), "player", kPlayer};
+  Picture Image2{*this, "Image2", sprite(4300, 3600, true), "pet_bottle", kIngredients};
+  Picture Image3{*this, "Image3", sprite(1000, 2600, true), "water", kIngredients};
+  Picture Image4{*this, "Image4", sprite(3000, 795, true), "dry_ice", kIngredients};
+  Picture Image5{*this, "Image5", sprite(6720, 7440, false), "bomb", kBomb};
+  Picture Image7{*this, "Image7", sprite(4440, 6240, true), "enemy_mosa", kTargets};
+  Picture Image8{*this, "Image8", sprite(5520, 6240, true), "enemy_mosa_hit", kHits};
+  Picture Image9{*this, "Image9", sprite(6480, 6240, true), "enemy_nugata", kTargets};
+  Picture Image10{*this, "Image10", sprite(7560, 6240, true), "enemy_nugata_hit", kHits};
+  Picture Image11{*this, "Image11", sprite(4500, 2000, false), "plane", kTargets};
+  Picture Image12{*this, "Image12", sprite(3120, 6120, true), "train", kTrain};
+  Picture Image13{*this, "Image13", sprite(3840, 7320, true), "burst", kBurst};
+  Picture Image14{*this, "Image14", sprite(0, 0, false), "goro", kFinaleCharacter};
+  Picture Image15{*this, "Image15", sprite(2600, 3100, false), "house", kHouse};
 
   // Counts and headings along the top, the score at the bottom, two hidden labels parked.
   Label Label1{*this, "Label1", label("0", 1080, 0, 495)};
@@ -126,13 +142,13 @@ class Form2 final : public Form {
 
  private:
   static PictureState sprite(Twips left, Twips top, bool visible) {
-    return {.left = left, .top = top, .width = 750, .height = 750, .visible = visible};
+    return {.bounds = {left, top, 750, 750}, .visible = visible};
   }
   static LabelState label(std::string caption, Twips left, Twips top, Twips width) {
-    return {.caption = std::move(caption), .left = left, .top = top, .width = width, .height = 255};
+    return {.caption = std::move(caption), .bounds = {left, top, width, 255}};
   }
   static TextBoxState field(std::string text, Twips left, Twips top) {
-    return {.text = std::move(text), .left = left, .top = top, .width = 855, .height = 270};
+    return {.text = std::move(text), .bounds = {left, top, 855, 270}};
   }
 
   // One ingredient's controls: the three movers and the three pickup tests are one procedure

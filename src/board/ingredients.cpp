@@ -1,5 +1,6 @@
 #include "board/caption_arithmetic.hpp"
 #include "board/form2.hpp"
+#include "board/grid_draw.hpp"
 
 namespace totechita {
 

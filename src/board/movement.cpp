@@ -1,6 +1,6 @@
 #include "board/caption_arithmetic.hpp"
 #include "board/form2.hpp"
-#include "board/key_codes.hpp"
+#include "runtime/key_codes.hpp"
 
 namespace totechita {
 

@@ -64,15 +64,22 @@ void ClockDriver::catch_up() {
   const Millis now = m_real_now();
   {
     Serving serving(m_serving);
-    if (m_jump_to) scheduler.jump_to(*std::exchange(m_jump_to, std::nullopt));
+    if (m_jump_to) jump_to(*std::exchange(m_jump_to, std::nullopt));
     const std::optional<Millis> due = scheduler.next_due();
     if (due && now - *due > kStallThreshold) {
-      scheduler.jump_to(now);
+      jump_to(now);
     } else {
       scheduler.advance_to(now);
     }
   }
   m_runtime.release_unloaded();
+}
+
+void ClockDriver::jump_to(Millis time) {
+  Scheduler& scheduler = m_runtime.scheduler();
+  if (time <= scheduler.now()) return;
+  if (m_on_jump) m_on_jump(scheduler.now(), time);
+  scheduler.jump_to(time);
 }
 
 void ClockDriver::finish_frame() {

@@ -38,6 +38,10 @@ class ClockDriver {
   // A message box has closed just now: the next catch-up jumps over the time it was open, to
   // this moment, and serves the time since in full.
   void note_clock_stopped() { m_jump_to = m_real_now(); }
+  // Told of each jump of the virtual clock, from one time to the other, before it is made.
+  void set_on_jump(std::function<void(Millis from, Millis to)> on_jump) {
+    m_on_jump = std::move(on_jump);
+  }
 
   // When the driver will wake next (real time), or nothing when no timer can change anything.
   std::optional<Millis> planned_wake() const { return m_planned_wake; }
@@ -49,6 +53,7 @@ class ClockDriver {
   void catch_up();
   void finish_frame();
   void plan_wake();
+  void jump_to(Millis time);
 
   Runtime& m_runtime;
   TimeSource m_real_now;
@@ -58,6 +63,7 @@ class ClockDriver {
   Millis m_last_frame = 0;
   bool m_serving = false;  // an event or a catch-up is running (a message box may be open in it)
   std::optional<Millis> m_jump_to;
+  std::function<void(Millis from, Millis to)> m_on_jump;
 };
 
 }  // namespace totechita::desktop

@@ -6,10 +6,9 @@
 #include <cmath>
 #include <optional>
 #include <utility>
-#include <variant>
+#include <vector>
 
 #include "desktop/font_choice.hpp"
-#include "desktop/stacking_order.hpp"
 #include "desktop/twips.hpp"
 
 namespace totechita::desktop {
@@ -18,16 +17,16 @@ namespace {
 
 QColor to_color(Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 
-// Where a control is drawn, or nothing when it is not drawn at all.
-std::optional<QRectF> drawn_rect(const Control& control, qreal scale) {
-  if (const auto* picture = std::get_if<PictureState>(&control.peek())) {
-    if (!picture->visible) return std::nullopt;
-    return to_pixel_rect(picture->left, picture->top, picture->width, picture->height, scale);
-  }
-  if (const auto* label = std::get_if<LabelState>(&control.peek())) {
-    return to_pixel_rect(label->left, label->top, label->width, label->height, scale);
-  }
-  return std::nullopt;
+// By layer, lowest first; in declaration order within a layer.
+std::vector<Picture*> pictures_in_drawing_order(const Form& form) {
+  std::vector<Picture*> pictures = form.pictures();
+  std::stable_sort(pictures.begin(), pictures.end(),
+                   [](const Picture* a, const Picture* b) { return a->layer() < b->layer(); });
+  return pictures;
+}
+
+QRectF drawn_rect(const Bounds& bounds, qreal scale) {
+  return to_pixel_rect(bounds.left, bounds.top, bounds.width, bounds.height, scale);
 }
 
 }  // namespace
@@ -37,19 +36,27 @@ FormCanvas::FormCanvas(Form& form, PictureCache& pictures, FormEvents& events, Q
       m_form(&form),
       m_pictures(pictures),
       m_events(events),
-      m_order(stacking_order(form)) {
+      m_pictures_in_order(pictures_in_drawing_order(form)) {
   const FormDesign& design = form.design();
   setFixedSize(to_pixels(design.client_width), to_pixels(design.client_height));
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+// Labels are drawn over every picture; the last drawn is on top.
 Control* FormCanvas::control_at(QPointF point) const {
   if (m_form == nullptr) return nullptr;
-  auto hit = std::find_if(m_order.rbegin(), m_order.rend(), [&](const Control* control) {
-    const std::optional<QRectF> rect = drawn_rect(*control, devicePixelRatioF());
-    return rect && rect->contains(point);
-  });
-  return hit == m_order.rend() ? nullptr : *hit;
+  const qreal scale = devicePixelRatioF();
+  for (auto label = m_form->labels().rbegin(); label != m_form->labels().rend(); ++label) {
+    if (drawn_rect(std::get<LabelState>((*label)->peek()).bounds, scale).contains(point)) {
+      return *label;
+    }
+  }
+  for (auto picture = m_pictures_in_order.rbegin(); picture != m_pictures_in_order.rend();
+       ++picture) {
+    const PictureState& state = std::get<PictureState>((*picture)->peek());
+    if (state.visible && drawn_rect(state.bounds, scale).contains(point)) return *picture;
+  }
+  return nullptr;
 }
 
 void FormCanvas::paintEvent(QPaintEvent*) {
@@ -57,37 +64,33 @@ void FormCanvas::paintEvent(QPaintEvent*) {
   const std::optional<Rgb> back = m_form != nullptr ? m_form->design().back_color : std::nullopt;
   painter.fillRect(rect(), back ? to_color(*back) : palette().color(QPalette::Window));
   if (m_form == nullptr) return;
-  // Only pictures hold a picture's state and only labels a label's.
-  for (const Control* control : m_order) {
-    if (std::holds_alternative<PictureState>(control->peek())) {
-      paint_picture(painter, static_cast<const Picture&>(*control));
-    } else {
-      paint_label(painter, static_cast<const Label&>(*control));
-    }
-  }
+  for (const Picture* picture : m_pictures_in_order)
+    paint_picture(painter, *picture);
+  for (const Label* label : m_form->labels())
+    paint_label(painter, *label);
 }
 
 void FormCanvas::paint_picture(QPainter& painter, const Picture& picture) {
-  const std::optional<QRectF> rect = drawn_rect(picture, devicePixelRatioF());
-  if (!rect) return;
-  const QSize size(static_cast<int>(std::lround(rect->width())),
-                   static_cast<int>(std::lround(rect->height())));
-  painter.drawPixmap(rect->topLeft(),
+  const PictureState& state = std::get<PictureState>(picture.peek());
+  if (!state.visible) return;
+  const QRectF rect = drawn_rect(state.bounds, devicePixelRatioF());
+  const QSize size(static_cast<int>(std::lround(rect.width())),
+                   static_cast<int>(std::lround(rect.height())));
+  painter.drawPixmap(rect.topLeft(),
                      m_pictures.picture(picture.asset(), size, devicePixelRatioF()));
 }
 
 // Captions are left-aligned from the top-left corner and broken into lines within the label's
 // width; whatever does not fit is cut off at the label's edges.
 void FormCanvas::paint_label(QPainter& painter, const Label& label) const {
-  const std::optional<QRectF> rect = drawn_rect(label, devicePixelRatioF());
-  if (!rect) return;
   const LabelState& state = std::get<LabelState>(label.peek());
+  const QRectF rect = drawn_rect(state.bounds, devicePixelRatioF());
   painter.save();
-  painter.setClipRect(*rect);
-  painter.fillRect(*rect, to_color(label.style().back));
+  painter.setClipRect(rect);
+  painter.fillRect(rect, to_color(label.style().back));
   painter.setPen(to_color(label.style().fore));
   painter.setFont(label_font(label.style()));
-  painter.drawText(*rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+  painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                    QString::fromStdString(state.caption));
   painter.restore();
 }

@@ -9,8 +9,9 @@
 
 namespace totechita::desktop {
 
-// A form's client area: draws its pictures and labels from their properties and turns a mouse
-// click (press and release over the same control) into a click event.
+// A form's client area: draws its pictures by layer and its labels over them, from their
+// properties, and turns a mouse click (press and release over the same control) into a click
+// event.
 class FormCanvas final : public QWidget {
  public:
   FormCanvas(Form& form, PictureCache& pictures, FormEvents& events, QWidget* parent);
@@ -32,7 +33,7 @@ class FormCanvas final : public QWidget {
   Form* m_form;
   PictureCache& m_pictures;
   FormEvents& m_events;
-  std::vector<Control*> m_order;  // bottom first
+  std::vector<Picture*> m_pictures_in_order;  // bottom first; the labels go over them all
   Control* m_pressed = nullptr;
 };
 

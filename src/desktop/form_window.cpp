@@ -46,7 +46,7 @@ FormWindow::FormWindow(Form& form, PictureCache& pictures, FormEvents& events)
   }
   layout->addWidget(m_canvas);
   layout->activate();
-  m_painted_revision = form.shown_changed_at();
+  m_painted_revision = form.shown_revision();
 }
 
 void FormWindow::show_and_activate() {
@@ -73,8 +73,8 @@ void FormWindow::detach() {
 }
 
 void FormWindow::refresh() {
-  if (m_form == nullptr || m_form->shown_changed_at() == m_painted_revision) return;
-  m_painted_revision = m_form->shown_changed_at();
+  if (m_form == nullptr || m_form->shown_revision() == m_painted_revision) return;
+  m_painted_revision = m_form->shown_revision();
   m_canvas->update();
 }
 

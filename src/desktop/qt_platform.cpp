@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <set>
 #include <string>
-#include <variant>
 
 #include "desktop/font_choice.hpp"
 
@@ -19,11 +18,8 @@ QString to_qstring(std::string_view text) {
 
 std::set<std::string> picture_assets(const Form& form) {
   std::set<std::string> assets;
-  for (const Control* control : form.controls()) {
-    if (std::holds_alternative<PictureState>(control->peek())) {
-      assets.insert(static_cast<const Picture&>(*control).asset());
-    }
-  }
+  for (const Picture* picture : form.pictures())
+    assets.insert(picture->asset());
   return assets;
 }
 

@@ -10,4 +10,12 @@ namespace totechita::desktop {
 // give nothing.
 std::optional<int> windows_key_code(int qt_key, Qt::KeyboardModifiers modifiers);
 
+struct QtKey {
+  int key;
+  Qt::KeyboardModifiers modifiers;
+};
+
+// A Qt key that gives this code (Return for 13), for playing key codes back as key events.
+std::optional<QtKey> qt_key(int windows_key_code);
+
 }  // namespace totechita::desktop

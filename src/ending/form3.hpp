@@ -12,13 +12,10 @@ class Form3 final : public Form {
   static const char* const kCredits;
   explicit Form3(Runtime& runtime);
 
-  Picture Image1{*this,
-                 "Image1",
-                 {.left = 0, .top = 0, .width = 3510, .height = 3075, .visible = true},
-                 "portrait"};
+  Picture Image1{*this, "Image1", {.bounds = {0, 0, 3510, 3075}, .visible = true}, "portrait"};
   Label Label1{*this,
                "Label1",
-               {.caption = kCredits, .left = 3480, .top = 3000, .width = 3975, .height = 11640},
+               {.caption = kCredits, .bounds = {3480, 3000, 3975, 11640}},
                {.fore = {255, 255, 255},
                 .back = {0, 0, 0},
                 .font_family = "ＭＳ Ｐゴシック",

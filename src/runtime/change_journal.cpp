@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "runtime/control.hpp"
-#include "runtime/form.hpp"
 
 namespace totechita {
 
@@ -17,14 +16,12 @@ void ChangeJournal::open() {
 ChangeJournal::Outcome ChangeJournal::close() {
   if (--m_depth > 0) return {.quiet = false, .touched = {}};
   const bool changed = std::any_of(m_before.begin(), m_before.end(), [](const auto& entry) {
-    return entry.first->m_state != entry.second;
+    return entry.first->peek() != entry.second;
   });
   const bool quiet = !changed && !m_effect;
   if (!quiet) ++m_revision;
   for (auto& [control, before] : m_before) {
-    if (control->m_state == before) continue;
-    control->m_changed_at = m_revision;
-    control->form().note_changed(*control, before, m_revision);
+    if (control->peek() != before) control->commit(m_revision, before);
   }
   Outcome outcome{.quiet = quiet, .touched = {}};
   if (quiet) {
@@ -44,13 +41,12 @@ void ChangeJournal::note_access(const Control& control) {
 void ChangeJournal::note_change(Control& control) {
   if (m_depth == 0) {
     // A write outside any event (setting up a test case) takes effect as one event of its own.
-    control.m_changed_at = ++m_revision;
-    control.form().note_changed(control, control.m_state, m_revision);
+    control.commit(++m_revision, control.peek());
     return;
   }
   auto same = [&](const auto& entry) { return entry.first == &control; };
   if (std::none_of(m_before.begin(), m_before.end(), same)) {
-    m_before.emplace_back(&control, control.m_state);
+    m_before.emplace_back(&control, control.peek());
   }
 }
 

@@ -15,7 +15,8 @@ class Control;
 // and changes back within one event (a match count going "0" → "1" → "0") is no change.
 //
 // The revision counts events that changed something: a control's value, a timer's phase, the
-// random source, the forms, a message. Each control remembers the revision of its last change.
+// random source, the forms, a message. Closing an event commits each control it changed, which
+// then carries the revision of its last change.
 class ChangeJournal {
  public:
   struct Outcome {

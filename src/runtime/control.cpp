@@ -5,9 +5,9 @@
 
 namespace totechita {
 
-Control::Control(Form& form, std::string name, ControlState initial)
-    : m_form(form), m_name(std::move(name)), m_state(std::move(initial)) {
-  if (!std::holds_alternative<TimerState>(m_state)) form.add(*this);
+void Control::commit(std::uint64_t revision, const ControlState& before) {
+  m_revision = revision;
+  m_form.note_change(*this, before);
 }
 
 void Control::note_access() const { m_form.runtime().journal().note_access(*this); }

@@ -10,30 +10,30 @@ namespace totechita {
 using Twips = float;  // Left, Top, Width and Height: singles that read back exactly as written
 using Millis = std::int64_t;
 
-struct PictureState {
+// Where a control stands on its form, and its size.
+struct Bounds {
   Twips left = 0;
   Twips top = 0;
-  Twips width = 750;
-  Twips height = 750;
+  Twips width = 0;
+  Twips height = 0;
+  friend bool operator==(const Bounds&, const Bounds&) = default;
+};
+
+struct PictureState {
+  Bounds bounds;
   bool visible = true;
   friend bool operator==(const PictureState&, const PictureState&) = default;
 };
 
 struct LabelState {
   std::string caption;
-  Twips left = 0;
-  Twips top = 0;
-  Twips width = 0;
-  Twips height = 255;
+  Bounds bounds;
   friend bool operator==(const LabelState&, const LabelState&) = default;
 };
 
 struct TextBoxState {
   std::string text;
-  Twips left = 0;
-  Twips top = 0;
-  Twips width = 495;
-  Twips height = 270;
+  Bounds bounds;
   friend bool operator==(const TextBoxState&, const TextBoxState&) = default;
 };
 

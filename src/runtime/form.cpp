@@ -1,7 +1,6 @@
 #include "runtime/form.hpp"
 
 #include <algorithm>
-#include <variant>
 
 #include "runtime/runtime.hpp"
 
@@ -16,22 +15,36 @@ Control* Form::find(std::string_view control_name) const {
   return it == m_controls.end() ? nullptr : *it;
 }
 
-void Form::add(Control& control) { m_controls.push_back(&control); }
+void Form::add(Picture& picture) {
+  m_controls.push_back(&picture);
+  m_pictures.push_back(&picture);
+}
+
+void Form::add(Label& label) {
+  m_controls.push_back(&label);
+  m_labels.push_back(&label);
+}
+
+void Form::add(TextBox& field) { m_controls.push_back(&field); }
 
 void Form::add(Timer& timer) {
   m_controls.push_back(&timer);
   m_timers.push_back(&timer);
 }
 
-void Form::note_changed(const Control& control, const ControlState& before,
-                        std::uint64_t revision) {
-  const ControlState& now = control.peek();
-  bool shown = std::holds_alternative<LabelState>(now);
-  if (const auto* picture = std::get_if<PictureState>(&now)) {
-    // A hidden picture that moves (the plane before it is shown) changes nothing on screen.
-    shown = picture->visible || std::get<PictureState>(before).visible;
-  }
-  if (shown) m_shown_changed_at = revision;
+void Form::note_change(const Control& control, const ControlState& before) {
+  const bool shown = visit_control(
+      control, Overloaded{
+                   // A hidden picture that moves (the plane before it is shown) shows nothing.
+                   [&](const Picture& picture) {
+                     return std::get<PictureState>(picture.peek()).visible ||
+                            std::get<PictureState>(before).visible;
+                   },
+                   [](const Label&) { return true; },
+                   [](const TextBox&) { return false; },
+                   [](const Timer&) { return false; },
+               });
+  if (shown) m_shown_revision = control.revision();
 }
 
 void Form::Randomize() { m_runtime.randomize(); }

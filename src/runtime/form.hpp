@@ -42,7 +42,10 @@ class Form {
   Runtime& runtime() const { return m_runtime; }
   bool loaded() const { return m_loaded; }
 
+  // Every control in declaration order, and each kind on its own.
   const std::vector<Control*>& controls() const { return m_controls; }
+  const std::vector<Picture*>& pictures() const { return m_pictures; }
+  const std::vector<Label*>& labels() const { return m_labels; }
   const std::vector<Timer*>& timers() const { return m_timers; }
   const std::vector<MenuItem>& menu() const { return m_menu; }
   // Look-up by name serves the script driver and the front end, never the game's handlers.
@@ -50,7 +53,13 @@ class Form {
 
   // The revision of the last change to anything this form shows (labels, and pictures that
   // were or are visible): a window repaints only when it has moved on.
-  std::uint64_t shown_changed_at() const { return m_shown_changed_at; }
+  std::uint64_t shown_revision() const { return m_shown_revision; }
+
+  // Each control registers itself as it is made, in declaration order.
+  void add(Picture& picture);
+  void add(Label& label);
+  void add(TextBox& field);
+  void add(Timer& timer);
 
   std::function<void(int key_code)> on_key_down;
 
@@ -64,22 +73,20 @@ class Form {
   [[noreturn]] void End();
 
  private:
-  friend class Control;
-  friend class Timer;
-  friend class Runtime;
-  friend class ChangeJournal;
-  void add(Control& control);
-  void add(Timer& timer);
-  void note_changed(const Control& control, const ControlState& before, std::uint64_t revision);
+  friend class Control;  // note_change
+  friend class Runtime;  // m_loaded
+  void note_change(const Control& control, const ControlState& before);
 
   Runtime& m_runtime;
   std::string m_name;
   FormDesign m_design;
   bool m_loaded = true;
   std::vector<Control*> m_controls;
+  std::vector<Picture*> m_pictures;
+  std::vector<Label*> m_labels;
   std::vector<Timer*> m_timers;
   std::vector<MenuItem> m_menu;
-  std::uint64_t m_shown_changed_at = 0;
+  std::uint64_t m_shown_revision = 0;
 };
 
 }  // namespace totechita

@@ -19,26 +19,25 @@ constexpr std::array<std::string_view, 5> kTextBoxProperties{"Text", "Left", "To
                                                              "Height"};
 constexpr std::array<std::string_view, 1> kTimerProperties{"Interval"};
 
-template <class State>
-std::optional<PropertyValue> read_box(const State& s, std::string_view property) {
-  if (property == "Left") return static_cast<double>(s.left);
-  if (property == "Top") return static_cast<double>(s.top);
-  if (property == "Width") return static_cast<double>(s.width);
-  if (property == "Height") return static_cast<double>(s.height);
+std::optional<PropertyValue> read_bounds(const Bounds& b, std::string_view property) {
+  if (property == "Left") return static_cast<double>(b.left);
+  if (property == "Top") return static_cast<double>(b.top);
+  if (property == "Width") return static_cast<double>(b.width);
+  if (property == "Height") return static_cast<double>(b.height);
   return std::nullopt;
 }
 
 std::optional<PropertyValue> read_state(const PictureState& s, std::string_view property) {
   if (property == "Visible") return s.visible;
-  return read_box(s, property);
+  return read_bounds(s.bounds, property);
 }
 std::optional<PropertyValue> read_state(const LabelState& s, std::string_view property) {
   if (property == "Caption") return s.caption;
-  return read_box(s, property);
+  return read_bounds(s.bounds, property);
 }
 std::optional<PropertyValue> read_state(const TextBoxState& s, std::string_view property) {
   if (property == "Text") return s.text;
-  return read_box(s, property);
+  return read_bounds(s.bounds, property);
 }
 std::optional<PropertyValue> read_state(const TimerState& s, std::string_view property) {
   if (property == "Interval") return static_cast<double>(s.interval);
@@ -47,7 +46,7 @@ std::optional<PropertyValue> read_state(const TimerState& s, std::string_view pr
 
 // Left, Top, Width and Height of any control that has them.
 template <class C>
-PropertyWrite write_box(C& control, std::string_view property, std::string_view value) {
+PropertyWrite write_bounds(C& control, std::string_view property, std::string_view value) {
   void (C::*setter)(Twips) = nullptr;
   if (property == "Left") setter = &C::set_left;
   if (property == "Top") setter = &C::set_top;
@@ -59,35 +58,34 @@ PropertyWrite write_box(C& control, std::string_view property, std::string_view 
 }
 
 PropertyWrite write_to(Control& control, std::string_view property, std::string_view value) {
-  // The kind of state tells the kind of control.
-  const ControlState& state = control.peek();
-  if (std::holds_alternative<PictureState>(state)) {
-    auto* picture = static_cast<Picture*>(&control);
-    if (property != "Visible") return write_box(*picture, property, value);
-    if (value != "true" && value != "false") return PropertyWrite::bad_value;
-    picture->set_visible(value == "true");
-    return PropertyWrite::done;
-  }
-  if (std::holds_alternative<LabelState>(state)) {
-    auto* label = static_cast<Label*>(&control);
-    if (property != "Caption") return write_box(*label, property, value);
-    label->set_caption(std::string(value));
-    return PropertyWrite::done;
-  }
-  if (std::holds_alternative<TextBoxState>(state)) {
-    auto* field = static_cast<TextBox*>(&control);
-    if (property != "Text") return write_box(*field, property, value);
-    field->set_text(std::string(value));
-    return PropertyWrite::done;
-  }
-  auto& timer = static_cast<Timer&>(control);
-  if (property != "Interval") return PropertyWrite::no_such_property;
-  const double interval = to_number(value);
-  if (interval != whole_part(interval) || interval < 0 || interval > 65535) {
-    return PropertyWrite::bad_value;
-  }
-  timer.set_interval(static_cast<std::int32_t>(interval));
-  return PropertyWrite::done;
+  return visit_control(
+      control, Overloaded{
+                   [&](Picture& picture) {
+                     if (property != "Visible") return write_bounds(picture, property, value);
+                     if (value != "true" && value != "false") return PropertyWrite::bad_value;
+                     picture.set_visible(value == "true");
+                     return PropertyWrite::done;
+                   },
+                   [&](Label& label) {
+                     if (property != "Caption") return write_bounds(label, property, value);
+                     label.set_caption(std::string(value));
+                     return PropertyWrite::done;
+                   },
+                   [&](TextBox& field) {
+                     if (property != "Text") return write_bounds(field, property, value);
+                     field.set_text(std::string(value));
+                     return PropertyWrite::done;
+                   },
+                   [&](Timer& timer) {
+                     if (property != "Interval") return PropertyWrite::no_such_property;
+                     const double interval = to_number(value);
+                     if (interval != whole_part(interval) || interval < 0 || interval > 65535) {
+                       return PropertyWrite::bad_value;
+                     }
+                     timer.set_interval(static_cast<std::int32_t>(interval));
+                     return PropertyWrite::done;
+                   },
+               });
 }
 
 }  // namespace
@@ -122,11 +120,14 @@ std::string format_value(const PropertyValue& value) {
 }
 
 std::span<const std::string_view> property_names(const Control& control) {
-  const ControlState& state = control.peek();
-  if (std::holds_alternative<PictureState>(state)) return kPictureProperties;
-  if (std::holds_alternative<LabelState>(state)) return kLabelProperties;
-  if (std::holds_alternative<TextBoxState>(state)) return kTextBoxProperties;
-  return kTimerProperties;
+  return visit_control(
+      control,
+      Overloaded{
+          [](const Picture&) { return std::span<const std::string_view>(kPictureProperties); },
+          [](const Label&) { return std::span<const std::string_view>(kLabelProperties); },
+          [](const TextBox&) { return std::span<const std::string_view>(kTextBoxProperties); },
+          [](const Timer&) { return std::span<const std::string_view>(kTimerProperties); },
+      });
 }
 
 }  // namespace totechita

@@ -33,7 +33,7 @@ ChangeJournal::Outcome Runtime::run_event(const std::function<void()>& handler) 
     // End: the program is already over.
   } catch (const RuntimeError& error) {
     trace("error " + error.message());
-    m_platform.message_box(error.message(), kTitle);
+    m_platform.message_box(error.message(), m_title);
     finish(kErrorExitStatus);
   }
   ChangeJournal::Outcome outcome = m_journal.close();
@@ -93,7 +93,7 @@ void Runtime::finish(int status) {
 void Runtime::message_box(std::string_view prompt) {
   m_journal.note_effect();
   trace("msgbox " + std::string(prompt));
-  m_platform.message_box(prompt, kTitle);
+  m_platform.message_box(prompt, m_title);
 }
 
 void Runtime::randomize() {

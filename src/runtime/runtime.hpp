@@ -20,7 +20,6 @@ namespace totechita {
 // one error boundary: a runtime error shows the runtime's error message and ends the program.
 class Runtime {
  public:
-  static constexpr std::string_view kTitle = "KORUMEDOトテチータ";
   static constexpr int kErrorExitStatus = 1;
 
   // An event line: "show Form2", "unload Form1", "msgbox TEXT", "end", "error TEXT".
@@ -32,6 +31,8 @@ class Runtime {
   Runtime& operator=(const Runtime&) = delete;
 
   void set_trace(Trace trace) { m_trace = std::move(trace); }
+  // The program's title, which its message boxes carry.
+  void set_title(std::string title) { m_title = std::move(title); }
 
   // Starts the program with its start-up form.
   template <class StartForm>
@@ -89,6 +90,7 @@ class Runtime {
   Scheduler m_scheduler;
   RandomSource m_random;
   Trace m_trace;
+  std::string m_title;
   std::vector<std::unique_ptr<Form>> m_forms;     // loaded, in creation order
   std::vector<Form*> m_shown;                     // loaded, in the order last shown
   std::vector<std::unique_ptr<Form>> m_unloaded;  // waiting for the running event to end

@@ -19,8 +19,8 @@ void Scheduler::remove(Timer& timer) {
 
 bool Scheduler::known_quiet(const Timer& timer) const {
   if (!m_skipping || !timer.m_quiet.known) return false;
-  return std::all_of(timer.m_quiet.inputs.begin(), timer.m_quiet.inputs.end(),
-                     [&](const Control* c) { return c->changed_at() <= timer.m_quiet.revision; });
+  return std::all_of(timer.m_quiet.touched.begin(), timer.m_quiet.touched.end(),
+                     [&](const Control* c) { return c->revision() <= timer.m_quiet.revision; });
 }
 
 std::optional<Millis> Scheduler::next_due() const {
@@ -92,7 +92,7 @@ void Scheduler::tick(Timer& timer) {
   timer.m_quiet.known = outcome.quiet;
   if (outcome.quiet) {
     timer.m_quiet.revision = m_journal.revision();
-    timer.m_quiet.inputs = std::move(outcome.touched);
+    timer.m_quiet.touched = std::move(outcome.touched);
   }
 }
 

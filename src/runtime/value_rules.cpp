@@ -135,6 +135,4 @@ std::string to_text(double value) {
 
 double whole_part(double value) { return std::floor(value); }
 
-double grid_position(float r) { return whole_part(static_cast<double>(r) * 4.0 + 1.0) * 1000.0; }
-
 }  // namespace totechita

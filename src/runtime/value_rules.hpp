@@ -24,8 +24,4 @@ std::string to_text(double value);
 // The whole part: the largest whole number not above the value.
 double whole_part(double value);
 
-// The grid draw shared by the ingredients and the enemies: the whole part of r × 4 + 1, times
-// 1000. Done in double so that the largest single below 1 gives 4000, not an off-grid 5000.
-double grid_position(float r);
-
 }  // namespace totechita

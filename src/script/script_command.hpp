@@ -25,6 +25,10 @@ struct Seed {
 struct Wait {
   Millis milliseconds;
 };
+// The clock jumps at once, as after a message box or a stall: each overdue timer ticks once.
+struct Jump {
+  Millis milliseconds;
+};
 struct Until {
   std::optional<Ref> ref;
   std::string value;
@@ -58,7 +62,8 @@ struct Dump {
   std::string form;
 };  // empty: every loaded form
 
-using Action = std::variant<Seed, Wait, Until, Key, Click, Menu, Close, Set, Print, Expect, Dump>;
+using Action =
+    std::variant<Seed, Wait, Jump, Until, Key, Click, Menu, Close, Set, Print, Expect, Dump>;
 
 struct Command {
   int line = 0;

@@ -5,8 +5,8 @@
 #include <charconv>
 #include <limits>
 
-#include "board/key_codes.hpp"
 #include "runtime/properties.hpp"
+#include "script/key_names.hpp"
 #include "script/utf8.hpp"
 
 namespace totechita::script {
@@ -15,17 +15,6 @@ namespace {
 
 constexpr std::array<std::string_view, 3> kForms{"Form1", "Form2", "Form3"};
 constexpr int kMaxKeyCount = 100'000;
-
-struct KeyName {
-  std::string_view name;
-  int code;
-};
-constexpr std::array<KeyName, 6> kKeyNames{{{"Left", kKeyLeft},
-                                            {"Up", kKeyUp},
-                                            {"Right", kKeyRight},
-                                            {"Down", kKeyDown},
-                                            {"Enter", kKeyEnter},
-                                            {"Backspace", kKeyBackspace}}};
 
 struct Failure {
   std::string problem;
@@ -120,9 +109,7 @@ void expect_words(const std::vector<std::string>& words, std::size_t low, std::s
 }
 
 int key_code(const std::string& word) {
-  for (const KeyName& key : kKeyNames) {
-    if (key.name == word) return key.code;
-  }
+  if (const std::optional<int> code = key_code_named(word)) return *code;
   if (!word.empty() && word.front() >= '0' && word.front() <= '9') {
     return static_cast<int>(whole_number(word, 0, 65535, "a key code"));
   }
@@ -139,6 +126,10 @@ Action parse_action(const std::vector<std::string>& w) {
   if (verb == "wait") {
     expect_words(w, 2, 2, "wait MS");
     return Wait{whole_number(w[1], 0, kMaxWait, "the wait")};
+  }
+  if (verb == "jump") {
+    expect_words(w, 2, 2, "jump MS");
+    return Jump{whole_number(w[1], 0, kMaxWait, "the jump")};
   }
   if (verb == "until") {
     if (w.size() == 3 && w[1] == "end") {
@@ -202,6 +193,9 @@ std::variant<std::vector<Command>, ParseError> parse_script(std::string_view tex
       return ParseError{line_number,
                         "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes"};
     }
+    // A comment is never read, whatever it holds (quotes included).
+    const std::size_t first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos || line[first] == '#') continue;
     if (!is_valid_utf8(line)) return ParseError{line_number, "the line is not valid UTF-8"};
     // Error messages repeat the script's words: keep terminal control bytes out of them.
     if (std::any_of(line.begin(), line.end(),
@@ -210,13 +204,12 @@ std::variant<std::vector<Command>, ParseError> parse_script(std::string_view tex
     }
     try {
       const std::vector<std::string> words = split_words(line);
-      if (words.empty() || words[0].starts_with('#')) continue;
       Action action = parse_action(words);
       if (std::holds_alternative<Seed>(action) && clock_moved) {
-        throw Failure{"seed must come before the first wait or until"};
+        throw Failure{"seed must come before the first wait, jump or until"};
       }
       clock_moved = clock_moved || std::holds_alternative<Wait>(action) ||
-                    std::holds_alternative<Until>(action);
+                    std::holds_alternative<Jump>(action) || std::holds_alternative<Until>(action);
       commands.push_back({line_number, std::move(action)});
     } catch (const Failure& failure) {
       return ParseError{line_number, failure.problem};

@@ -1,32 +1,23 @@
 #include "script/script_runner.hpp"
 
-#include <functional>
-
-#include "runtime/headless/headless_platform.hpp"
 #include "runtime/properties.hpp"
-#include "runtime/runtime.hpp"
+#include "script/headless_driver.hpp"
 #include "script/script_lookup.hpp"
+#include "script/script_parser.hpp"
 #include "script/state_dump.hpp"
-#include "title/form1.hpp"
 
 namespace totechita::script {
 
 namespace {
 
-// A problem found while playing: the script names something the game does not have.
-struct ScriptError {
-  int status;
-  std::string problem;
-};
-
 class Player {
  public:
-  Player(std::ostream& out, RunOptions options) : m_out(out), m_runtime(m_platform, 0) {
-    m_runtime.scheduler().set_skipping(options.skip_quiet_ticks);
+  Player(ScriptDriver& driver, std::ostream& out)
+      : m_driver(driver), m_runtime(driver.runtime()), m_out(out) {
     m_runtime.set_trace([this](Millis time, std::string_view line) {
       m_out << "t=" << time << ' ' << line << '\n';
     });
-    m_runtime.start<Form1>();
+    m_driver.start();
   }
 
   void play(const Command& command) {
@@ -43,8 +34,11 @@ class Player {
  private:
   void perform(const Seed& seed) { m_runtime.random().reseed(seed.seed); }
   void perform(const Wait& wait) {
-    m_runtime.scheduler().advance_to(m_runtime.scheduler().now() + wait.milliseconds);
+    m_driver.advance_to(m_runtime.scheduler().now() + wait.milliseconds);
   }
+  void perform(const Jump& jump) { m_driver.jump(jump.milliseconds); }
+  // Looks at every instant that can change something, so that every driver stops at the same
+  // one.
   void perform(const Until& until) {
     Scheduler& scheduler = m_runtime.scheduler();
     const Millis deadline = scheduler.now() + until.milliseconds;
@@ -58,29 +52,32 @@ class Player {
       return !m_runtime.ended() && value_matches(read(ref), until.value);
     };
     while (!reached()) {
-      if (m_runtime.ended() || !scheduler.step(deadline)) {
-        scheduler.advance_to(deadline);
+      if (m_runtime.ended() && m_runtime.exit_status() != 0) return;  // said by play()
+      const std::optional<Millis> due = m_runtime.ended() ? std::nullopt : scheduler.next_due();
+      if (!due || *due > deadline) {
+        m_driver.advance_to(deadline);
         const std::string what = until.ref ? describe(*until.ref) + " is not " + until.value
                                            : "the program has not ended";
         throw ScriptError{kScriptFailed, "until: " + what + " after " +
                                              std::to_string(until.milliseconds) + " ms"};
       }
+      m_driver.advance_to(*due);
     }
   }
   void perform(const Key& key) {
     for (int i = 0; i < key.count && !m_runtime.ended(); ++i)
-      m_runtime.key_down(key.code);
+      m_driver.key_down(key.code);
   }
-  void perform(const Click& click) { m_runtime.click(control_of(active(), click.control)); }
+  void perform(const Click& click) { m_driver.click(control_of(active(), click.control)); }
   void perform(const Menu& menu) {
     Form& form = active();
     const MenuItem* item = find_menu_item(form.menu(), menu.item);
     if (item == nullptr) {
       throw ScriptError{kScriptMalformed, form.name() + " has no menu item " + menu.item};
     }
-    m_runtime.choose(*item);
+    m_driver.choose(*item);
   }
-  void perform(const Close& close) { m_runtime.close(loaded(close.form)); }
+  void perform(const Close& close) { m_driver.close(loaded(close.form)); }
   void perform(const Set& set) {
     if (set.ref.control.empty()) {
       throw ScriptError{kScriptMalformed, set.ref.form + "." + set.ref.property + " is read-only"};
@@ -156,16 +153,16 @@ class Player {
     return form + "." + ref.control + "." + ref.property;
   }
 
+  ScriptDriver& m_driver;
+  Runtime& m_runtime;
   std::ostream& m_out;
-  HeadlessPlatform m_platform;
-  Runtime m_runtime;
 };
 
 }  // namespace
 
-int run_script(const std::vector<Command>& commands, std::ostream& out, std::ostream& err,
-               RunOptions options) {
-  Player player(out, options);
+int run_script(const std::vector<Command>& commands, ScriptDriver& driver, std::ostream& out,
+               std::ostream& err) {
+  Player player(driver, out);
   for (const Command& command : commands) {
     try {
       player.play(command);
@@ -176,6 +173,16 @@ int run_script(const std::vector<Command>& commands, std::ostream& out, std::ost
     }
   }
   return kScriptPassed;
+}
+
+int run_headless(std::string_view text, std::ostream& out, std::ostream& err) {
+  auto parsed = parse_script(text);
+  if (const auto* error = std::get_if<ParseError>(&parsed)) {
+    err << "line " << error->line << ": " << error->problem << '\n';
+    return kScriptMalformed;
+  }
+  HeadlessDriver driver;
+  return run_script(std::get<std::vector<Command>>(parsed), driver, out, err);
 }
 
 }  // namespace totechita::script

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "runtime/controls.hpp"
 #include "runtime/form.hpp"
 #include "runtime/properties.hpp"
 #include "runtime/runtime.hpp"
@@ -32,12 +33,54 @@ std::string json_value(const PropertyValue& value) {
   return format_value(value);
 }
 
+std::string json_colour(const std::optional<Rgb>& colour) {
+  if (!colour) return "null";
+  char hex[16];
+  std::snprintf(hex, sizeof hex, "\"#%02X%02X%02X\"", colour->red & 0xFF, colour->green & 0xFF,
+                colour->blue & 0xFF);
+  return hex;
+}
+
+// The window as designed: fixed in play, but part of what a form is.
+std::string window_design(const FormDesign& design) {
+  std::string json = ",\"BorderStyle\":";
+  json += design.border == BorderStyle::none ? "\"none\"" : "\"fixed single\"";
+  json += ",\"ClientWidth\":" + format_value(static_cast<double>(design.client_width));
+  json += ",\"ClientHeight\":" + format_value(static_cast<double>(design.client_height));
+  json += ",\"StartUpPosition\":";
+  json += design.start == StartPosition::center_screen ? "\"center screen\""
+                                                       : "\"window system default\"";
+  json += design.in_taskbar ? ",\"ShowInTaskbar\":true" : ",\"ShowInTaskbar\":false";
+  return json + ",\"BackColor\":" + json_colour(design.back_color);
+}
+
+// What a control shows that no handler changes: a picture's asset and layer, a label's colours
+// and font.
+std::string control_design(const Control& control) {
+  return visit_control(control, Overloaded{
+                                    [](const Picture& picture) {
+                                      return ",\"Picture\":" + json_quote(picture.asset()) +
+                                             ",\"Layer\":" + std::to_string(picture.layer());
+                                    },
+                                    [](const Label& label) {
+                                      const LabelStyle& style = label.style();
+                                      return ",\"ForeColor\":" + json_colour(style.fore) +
+                                             ",\"BackColor\":" + json_colour(style.back) +
+                                             ",\"FontName\":" + json_quote(style.font_family) +
+                                             ",\"FontSize\":" + format_value(style.font_points);
+                                    },
+                                    [](const TextBox&) { return std::string(); },
+                                    [](const Timer&) { return std::string(); },
+                                });
+}
+
 }  // namespace
 
 std::string dump_form(const Form& form) {
   std::string json = "{\"form\":" + json_quote(form.name());
   json += form.loaded() ? ",\"Loaded\":true" : ",\"Loaded\":false";
-  json += ",\"Caption\":" + json_quote(form.design().caption) + ",\"controls\":{";
+  json += ",\"Caption\":" + json_quote(form.design().caption) + window_design(form.design());
+  json += ",\"controls\":{";
   const char* control_separator = "";
   for (const Control* control : form.controls()) {
     json += control_separator;
@@ -53,6 +96,7 @@ std::string dump_form(const Form& form) {
       json += json_value(*read_property(*control, property));
       property_separator = ",";
     }
+    json += control_design(*control);
     json += '}';
   }
   return json + "}}";

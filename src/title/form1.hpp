@@ -10,10 +10,7 @@ class Form1 final : public Form {
   static constexpr std::string_view kName = "Form1";
   explicit Form1(Runtime& runtime);
 
-  Picture Image1{*this,
-                 "Image1",
-                 {.left = 120, .top = 120, .width = 7695, .height = 7005, .visible = true},
-                 "title"};
+  Picture Image1{*this, "Image1", {.bounds = {120, 120, 7695, 7005}, .visible = true}, "title"};
   Timer Timer1{*this, "Timer1", 1500};
 
   void Form1_Timer1_Timer();

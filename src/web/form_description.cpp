@@ -1,10 +1,9 @@
 #include "web/form_description.hpp"
 
+#include <algorithm>
 #include <cstdio>
-#include <variant>
 #include <vector>
 
-#include "desktop/stacking_order.hpp"
 #include "runtime/form.hpp"
 #include "runtime/value_rules.hpp"
 #include "script/state_dump.hpp"
@@ -29,16 +28,30 @@ std::string menu(const std::vector<MenuItem>& items) {
   return json + "]";
 }
 
-std::string control(const Control& drawn) {
-  std::string json = "{\"name\":" + json_quote(drawn.name());
-  if (std::holds_alternative<PictureState>(drawn.peek())) {
-    return json + ",\"kind\":\"picture\",\"asset\":" +
-           json_quote(static_cast<const Picture&>(drawn).asset()) + "}";
-  }
-  const LabelStyle& style = static_cast<const Label&>(drawn).style();
-  return json + ",\"kind\":\"label\",\"fore\":" + color(style.fore) +
-         ",\"back\":" + color(style.back) + ",\"font\":" + json_quote(style.font_family) +
+std::string picture(const Picture& drawn) {
+  return "{\"name\":" + json_quote(drawn.name()) +
+         ",\"kind\":\"picture\",\"asset\":" + json_quote(drawn.asset()) + "}";
+}
+
+std::string label(const Label& drawn) {
+  const LabelStyle& style = drawn.style();
+  return "{\"name\":" + json_quote(drawn.name()) +
+         ",\"kind\":\"label\",\"fore\":" + color(style.fore) + ",\"back\":" + color(style.back) +
+         ",\"font\":" + json_quote(style.font_family) +
          ",\"points\":" + to_text(style.font_points) + "}";
+}
+
+// Pictures by layer, lowest first, in declaration order within a layer; every label above them.
+std::vector<std::string> controls_in_drawing_order(const Form& form) {
+  std::vector<const Picture*> pictures(form.pictures().begin(), form.pictures().end());
+  std::stable_sort(pictures.begin(), pictures.end(),
+                   [](const Picture* a, const Picture* b) { return a->layer() < b->layer(); });
+  std::vector<std::string> controls;
+  for (const Picture* drawn : pictures)
+    controls.push_back(picture(*drawn));
+  for (const Label* drawn : form.labels())
+    controls.push_back(label(*drawn));
+  return controls;
 }
 
 }  // namespace
@@ -56,8 +69,8 @@ std::string describe_form(const Form& form) {
   json += ",\"back\":" + (design.back_color ? color(*design.back_color) : "null");
   json += ",\"menu\":" + menu(form.menu()) + ",\"controls\":[";
   const char* separator = "";
-  for (const Control* drawn : desktop::stacking_order(form)) {
-    json += separator + control(*drawn);
+  for (const std::string& control : controls_in_drawing_order(form)) {
+    json += separator + control;
     separator = ",";
   }
   return json + "]}";

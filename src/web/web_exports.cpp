@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "script/key_names.hpp"
 #include "script/script_lookup.hpp"
 #include "script/state_dump.hpp"
 #include "web/web_game.hpp"
@@ -42,6 +43,12 @@ EMSCRIPTEN_KEEPALIVE void web_start(double seed) {
 
 EMSCRIPTEN_KEEPALIVE void web_wake() {
   if (game != nullptr) game->wake();
+}
+
+// The key code of a key the script language names (Left, Up, Right, Down, Enter, Backspace): the
+// page's keys map to these words, so that the codes are written once, in the runtime.
+EMSCRIPTEN_KEEPALIVE int web_key_code(const char* word) {
+  return totechita::script::key_code_named(word).value_or(0);
 }
 
 // A key-down with its Windows key code, for the active form.

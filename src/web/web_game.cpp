@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "title/form1.hpp"
+#include "game/program.hpp"
 
 namespace totechita::web {
 
@@ -50,7 +50,7 @@ WebGame::WebGame(std::uint64_t seed)
 void WebGame::start() {
   {
     Serving serving(m_serving);
-    m_runtime.start<Form1>();
+    start_program(m_runtime);
   }
   finish();
 }

@@ -54,15 +54,15 @@ void WebPlatform::program_ended(int status) { page_program_ended(status); }
 
 bool WebPlatform::frame_due() const {
   return std::any_of(m_windows.begin(), m_windows.end(), [](const Window& window) {
-    return window.drawn_revision != window.form->shown_changed_at();
+    return window.drawn_revision != window.form->shown_revision();
   });
 }
 
 std::string WebPlatform::take_frame() {
   std::string json = "[";
   for (Window& window : m_windows) {
-    if (window.drawn_revision == window.form->shown_changed_at()) continue;
-    window.drawn_revision = window.form->shown_changed_at();
+    if (window.drawn_revision == window.form->shown_revision()) continue;
+    window.drawn_revision = window.form->shown_revision();
     if (json.size() > 1) json += ',';
     json += dump_form(*window.form);
   }

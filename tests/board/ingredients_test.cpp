@@ -1,38 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 
+#include "board/grid_draw.hpp"
 #include "support/headless_game.hpp"
+#include "support/played_script.hpp"
 
 namespace totechita::testing {
 namespace {
 
-bool on_grid(const std::string& text) {
-  return text == "1000" || text == "2000" || text == "3000" || text == "4000";
-}
-
 class Ingredients : public ::testing::Test {
  protected:
-  // Puts the player's position fields on a place, as a walk there would.
-  void stand_at(const std::string& x, const std::string& y) {
-    game.change([&] {
-      board.Text1.set_text(x);
-      board.Text2.set_text(y);
-    });
-  }
   BoardGame game{5};
   Form2& board = game.board();
 };
-
-TEST_F(Ingredients, AFreshBoardShowsThemAtTheirStartingPlaces) {
-  game.wait(1);
-  EXPECT_EQ(board.Image2.left(), 4300);
-  EXPECT_EQ(board.Image2.top(), 3600);
-  EXPECT_EQ(board.Image3.left(), 1000);
-  EXPECT_EQ(board.Image3.top(), 2600);
-  EXPECT_EQ(board.Image4.left(), 3000);
-  EXPECT_EQ(board.Image4.top(), 800);
-}
 
 // Along the top edge and down to (4300, 3600), past no other ingredient.
 TEST_F(Ingredients, WalkingOntoThePetBottlePicksUpExactlyIt) {
@@ -43,49 +25,26 @@ TEST_F(Ingredients, WalkingOntoThePetBottlePicksUpExactlyIt) {
   EXPECT_EQ(board.Text5.text(), "0") << "taken: the mover has not ticked yet";
   game.wait(1);
   EXPECT_EQ(board.Text5.text(), "1");
-  EXPECT_TRUE(on_grid(board.Text3.text()) && on_grid(board.Text4.text()));
+  EXPECT_TRUE(on_grid(to_number(board.Text3.text())) && on_grid(to_number(board.Text4.text())));
   EXPECT_EQ(board.Image2.left(), to_single(board.Text3.text()));
-  EXPECT_EQ(board.Label2.caption(), "0");
-  EXPECT_EQ(board.Label3.caption(), "0");
-  EXPECT_EQ(board.Text7.text(), "0");
+  EXPECT_EQ(board.Image2.top(), to_single(board.Text4.text()));
+  EXPECT_EQ(board.Label2.caption() + board.Label3.caption() + board.Text7.text(), "000");
 }
 
-TEST_F(Ingredients, ANearMissPicksUpNothing) {
-  for (auto [x, y] : {std::pair{"4300", "3500"}, std::pair{"4200", "3600"},
-                      std::pair{"4400", "3600"}, std::pair{"1000", "3600"}}) {
-    stand_at(x, y);
-    game.wait(20);
-    EXPECT_EQ(board.Label1.caption(), "0") << x << "," << y;
-    EXPECT_EQ(board.Text7.text(), "0");
-    EXPECT_EQ(board.Text5.text(), "1");
+// The pickup test compares positions as text, exactly.
+TEST(Ingredient, OnlyAnExactMatchPicksUp) {
+  for (auto [x, y] :
+       {std::pair{"4300", "3500"}, std::pair{"4200", "3600"}, std::pair{"4400", "3600"},
+        std::pair{"1000", "3600"}, std::pair{"4300.0", "3600"}}) {
+    EXPECT_EQ(printed(stand_at(x, y) +
+                      "wait 20\nprint Label1.Caption\nprint Text7.Text\nprint Text5.Text"),
+              "0 0 1")
+        << x << "," << y;
   }
-}
-
-TEST_F(Ingredients, APickupCountsOnceHoweverLongThePlayerStays) {
-  stand_at("4300", "3600");
-  game.wait(1000);
-  ASSERT_NE(board.Text3.text() + "," + board.Text4.text(), "4300,3600");
-  EXPECT_EQ(board.Label1.caption(), "1");
-}
-
-TEST_F(Ingredients, TwoIngredientsOnThePlayersPlaceAreEachPickedUp) {
-  game.change([&] {
-    board.Text6.set_text("4300");
-    board.Text8.set_text("3600");
-  });
-  stand_at("4300", "3600");
-  game.wait(2);
-  EXPECT_EQ(board.Label1.caption(), "1");
-  EXPECT_EQ(board.Label2.caption(), "1");
-  EXPECT_EQ(board.Label3.caption(), "0");
-}
-
-TEST_F(Ingredients, WhileItsPlacedFlagIsOneAnIngredientNeverMoves) {
-  game.key(kKeyRight, 10);
-  game.wait(5000);
-  EXPECT_EQ(board.Text6.text(), "1000");
-  EXPECT_EQ(board.Text8.text(), "2600");
-  EXPECT_EQ(board.Image3.left(), 1000);
+  EXPECT_EQ(printed("set Text6.Text 4300\nset Text8.Text 3600\n" + stand_at("4300", "3600") +
+                    "wait 2\nprint Label1.Caption\nprint Label2.Caption\nprint Label3.Caption"),
+            "1 1 0")
+      << "two ingredients on the player's place are each picked up";
 }
 
 // Chasing the dry ice from place to place, a millisecond at a time: every new place is one of
@@ -96,7 +55,7 @@ TEST_F(Ingredients, NewPlacesCoverTheGridAndEachPickupCountsOnce) {
   int pickups = 0;
   int repeats = 0;
   for (int chase = 0; chase < 400; ++chase) {
-    stand_at(board.Text11.text(), board.Text12.text());
+    game.stand_at(board.Text11.text(), board.Text12.text());
     for (bool first = true;; first = false) {
       game.wait(1);
       if (board.Text13.text() == "1") break;
@@ -105,13 +64,25 @@ TEST_F(Ingredients, NewPlacesCoverTheGridAndEachPickupCountsOnce) {
     }
     const std::string x = board.Text11.text();
     const std::string y = board.Text12.text();
-    ASSERT_TRUE(on_grid(x) && on_grid(y)) << x << "," << y;
+    ASSERT_TRUE(on_grid(to_number(x)) && on_grid(to_number(y))) << x << "," << y;
     places.insert(x + "," + y);
     ASSERT_EQ(board.Label3.caption(), to_text(pickups));
   }
   EXPECT_EQ(places.size(), 16u);
   EXPECT_GT(repeats, 0);
   EXPECT_LT(repeats, 60);
+}
+
+// In single precision, r × 4 + 1 rounds up to exactly 5 for the largest single below 1, which
+// would put a sprite at 5000, off the grid.
+TEST(GridDraw, GivesOneOfTheFourGridValuesEvenForTheLargestSingleBelowOne) {
+  const float largest = std::nextafter(1.0f, 0.0f);
+  const std::pair<float, double> draws[] = {
+      {0.0f, 1000}, {0.2499999f, 1000}, {0.25f, 2000}, {0.5f, 3000}, {0.75f, 4000}, {largest, 4000},
+  };
+  for (auto [r, position] : draws)
+    EXPECT_EQ(grid_position(r), position) << r;
+  EXPECT_EQ(std::floor(largest * 4.0f + 1.0f), 5.0f) << "the trap the grid draw avoids";
 }
 
 }  // namespace

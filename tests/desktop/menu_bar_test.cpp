@@ -27,14 +27,6 @@ void expect_plain(const QList<QAction*>& actions) {
   }
 }
 
-QAction* command(QMenuBar& bar, const QString& caption) {
-  QMenu* game = bar.actions().at(0)->menu();
-  for (QAction* action : game->actions() + game->actions().at(0)->menu()->actions()) {
-    if (action->text() == caption) return action;
-  }
-  return nullptr;
-}
-
 TEST(MenuBar, HoldsTheGameMenuItsEnemySubmenuASeparatorAndExit) {
   BoardSession session;
   QMenuBar* bar = session.board_window().menu_bar();
@@ -52,21 +44,6 @@ TEST(MenuBar, HoldsTheGameMenuItsEnemySubmenuASeparatorAndExit) {
 TEST(MenuBar, TheTitleHasNone) {
   ScriptedSession session;
   EXPECT_EQ(session.window("Form1")->menu_bar(), nullptr);
-}
-
-TEST(MenuBar, CommandsRunTheirHandlers) {
-  BoardSession session;
-  QMenuBar& bar = *session.board_window().menu_bar();
-  command(bar, "茂佐")->trigger();
-  const float left = session.board().Image7.left();
-  EXPECT_TRUE(left == 1000 || left == 2000 || left == 3000 || left == 4000) << left;
-  EXPECT_TRUE(session.board().Image7.visible());
-  command(bar, "ポテ戦")->trigger();
-  EXPECT_TRUE(session.board().Image11.visible());
-  EXPECT_FALSE(session.game().runtime().ended());
-  command(bar, "終了")->trigger();
-  EXPECT_TRUE(session.game().runtime().ended());
-  EXPECT_EQ(session.game().runtime().exit_status(), 0);
 }
 
 TEST(MenuBar, ShowsAnAmpersandAsWritten) {

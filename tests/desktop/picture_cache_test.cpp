@@ -18,9 +18,34 @@ namespace {
 
 // The size of a picture control on its form, in device pixels at `scale`.
 QSize device_size(const Picture& picture, qreal scale) {
-  const PictureState& state = std::get<PictureState>(picture.peek());
-  const QRectF rect = to_pixel_rect(state.left, state.top, state.width, state.height, scale);
+  const Bounds& b = std::get<PictureState>(picture.peek()).bounds;
+  const QRectF rect = to_pixel_rect(b.left, b.top, b.width, b.height, scale);
   return (rect.size() * scale).toSize();
+}
+
+// The title and the portrait at scale 1 and 2, and the icon, are rendered at build time at the
+// sizes the forms show them, and look like what the game would render from the SVG it ships.
+TEST(PictureCache, PicturesRenderedAtBuildTimeFitTheirFormsAndLookLikeTheirSvg) {
+  HeadlessPlatform platform;
+  Runtime runtime(platform, 0);
+  std::vector<std::pair<std::string, QSize>> prerendered{{"icon", {32, 32}}};
+  for (const Picture* picture : {&runtime.show<Form1>().Image1, &runtime.show<Form3>().Image1}) {
+    for (const qreal scale : {1.0, 2.0})
+      prerendered.emplace_back(picture->asset(), device_size(*picture, scale));
+  }
+  for (const auto& [asset, size] : prerendered) {
+    const QImage image = PictureCache::prerendered(asset, size);
+    ASSERT_FALSE(image.isNull()) << asset << " at " << size.width() << "x" << size.height();
+    QSvgRenderer svg(PictureCache::resource_path(asset));
+    const QImage rendered = render_picture(svg, size);
+    int different = 0;
+    for (int y = 0; y < size.height(); ++y) {
+      for (int x = 0; x < size.width(); ++x)
+        different += image.pixel(x, y) != rendered.pixel(x, y);
+    }
+    EXPECT_LE(different, size.width() * size.height() / 200) << asset;
+  }
+  EXPECT_TRUE(PictureCache::prerendered("title", {514, 467}).isNull());
 }
 
 // A second form that shows the title's picture, small.
@@ -34,73 +59,11 @@ class TitleThumbnail final : public Form {
               .client_height = 1500,
               .back_color = std::nullopt}) {}
 
-  Picture Image1{*this,
-                 "Image1",
-                 {.left = 0, .top = 0, .width = 1500, .height = 1500, .visible = true},
-                 "title"};
+  Picture Image1{*this, "Image1", {.bounds = {0, 0, 1500, 1500}, .visible = true}, "title"};
 };
 
-TEST(PictureCache, TheTitleAndThePortraitAreRenderedAtBuildTimeAtScaleOneAndTwo) {
-  HeadlessPlatform platform;
-  Runtime runtime(platform, 0);
-  const std::vector<const Picture*> pictures{&runtime.show<Form1>().Image1,
-                                             &runtime.show<Form3>().Image1};
-  for (const Picture* picture : pictures) {
-    for (const qreal scale : {1.0, 2.0}) {
-      const QSize size = device_size(*picture, scale);
-      EXPECT_FALSE(PictureCache::prerendered(picture->asset(), size).isNull())
-          << picture->asset() << " at " << size.width() << "x" << size.height();
-    }
-  }
-  EXPECT_FALSE(PictureCache::prerendered("icon", {32, 32}).isNull());
-  EXPECT_TRUE(PictureCache::prerendered("title", {514, 467}).isNull());
-}
-
-// A raster rendered at build time shows what the game would render from the SVG it ships.
-TEST(PictureCache, APictureRenderedAtBuildTimeLooksLikeItsSvg) {
-  for (const auto& [asset, size] : {std::pair<std::string, QSize>{"title", {513, 467}},
-                                    {"portrait", {468, 410}},
-                                    {"icon", {32, 32}}}) {
-    const QImage prerendered = PictureCache::prerendered(asset, size);
-    QSvgRenderer svg(PictureCache::resource_path(asset));
-    const QImage rendered = render_picture(svg, size);
-    ASSERT_EQ(prerendered.size(), rendered.size()) << asset;
-    int different = 0;
-    for (int y = 0; y < size.height(); ++y) {
-      for (int x = 0; x < size.width(); ++x) {
-        different += prerendered.pixel(x, y) != rendered.pixel(x, y);
-      }
-    }
-    EXPECT_LE(different, size.width() * size.height() / 200) << asset;
-  }
-}
-
-TEST(PictureCache, DroppingAnAssetForgetsItAtEverySizeAndKeepsTheOthers) {
-  PictureCache cache;
-  cache.picture("title", {513, 467}, 1);
-  cache.picture("title", {513, 467}, 1.5);
-  cache.picture("player", {25, 25}, 1);
-  EXPECT_TRUE(cache.holds("title"));
-  cache.drop("title");
-  EXPECT_FALSE(cache.holds("title"));
-  EXPECT_TRUE(cache.holds("player"));
-  cache.drop("player");
-  EXPECT_FALSE(cache.holds("player"));
-}
-
-TEST(PictureCache, TheTitlePictureGoesWhenTheTitleIsUnloaded) {
-  ScriptedSession session;
-  session.window("Form1")->canvas().grab();
-  const PictureCache& pictures = session.game().platform().pictures();
-  EXPECT_TRUE(pictures.holds("title"));
-  session.run_until(kBoardShown + 150);
-  ASSERT_EQ(session.window("Form1"), nullptr);
-  session.window("Form2")->canvas().grab();
-  EXPECT_FALSE(pictures.holds("title"));
-  EXPECT_TRUE(pictures.holds("player"));
-}
-
-TEST(PictureCache, APictureStaysWhileAnotherLoadedFormShowsIt) {
+// A form's pictures go when it is unloaded, unless another loaded form shows them.
+TEST(PictureCache, APictureGoesWithTheLastFormThatShowsIt) {
   ScriptedSession session;
   Runtime& runtime = session.game().runtime();
   TitleThumbnail* thumbnail = nullptr;
@@ -110,7 +73,9 @@ TEST(PictureCache, APictureStaysWhileAnotherLoadedFormShowsIt) {
   const PictureCache& pictures = session.game().platform().pictures();
   session.run_until(kBoardShown + 150);
   ASSERT_EQ(session.window("Form1"), nullptr);
+  session.window("Form2")->canvas().grab();
   EXPECT_TRUE(pictures.holds("title"));
+  EXPECT_TRUE(pictures.holds("player"));
   session.change([&] { runtime.unload(*thumbnail); });
   EXPECT_FALSE(pictures.holds("title"));
 }

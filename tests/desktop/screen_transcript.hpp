@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "desktop/snapshots/message_box_closer.hpp"
+#include "playback/message_box_closer.hpp"
 #include "runtime/control_state.hpp"
 
 namespace totechita::desktop::testing {
@@ -23,9 +23,6 @@ class ScreenTranscript final : public QObject {
   ~ScreenTranscript() override;
   ScreenTranscript(const ScreenTranscript&) = delete;
   ScreenTranscript& operator=(const ScreenTranscript&) = delete;
-
-  // A line of the player's own, such as a value read off the game.
-  void add(std::string line) { m_lines.push_back(std::move(line)); }
 
   const std::vector<std::string>& lines() const { return m_lines; }
   const std::vector<std::string>& message_box_titles() const { return m_box_titles; }

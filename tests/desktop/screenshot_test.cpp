@@ -4,7 +4,7 @@
 #include <map>
 #include <set>
 
-#include "desktop/snapshots/demo_play.hpp"
+#include "playback/demo_play.hpp"
 
 namespace totechita::desktop {
 namespace {

@@ -5,10 +5,9 @@
 #include <QRect>
 #include <QTimer>
 #include <functional>
-#include <optional>
 
 #include "board/form2.hpp"
-#include "desktop/snapshots/scripted_session.hpp"
+#include "playback/scripted_session.hpp"
 
 namespace totechita::desktop::testing {
 
@@ -50,22 +49,6 @@ inline int exit_status_of(const std::function<void()>& play) {
     never_ended.start(1000);
   });
   return QApplication::exec();
-}
-
-// The mean x of the pixels in `area` that are not white, or nothing when all are white.
-inline std::optional<double> ink_centre_x(const QImage& image, QRect area) {
-  double sum = 0;
-  int count = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    for (int x = area.left(); x <= area.right(); ++x) {
-      if (image.pixelColor(x, y) != Qt::white) {
-        sum += x;
-        ++count;
-      }
-    }
-  }
-  if (count == 0) return std::nullopt;
-  return sum / count;
 }
 
 }  // namespace totechita::desktop::testing

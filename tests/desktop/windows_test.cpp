@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QScreen>
+#include <QTest>
 #include <QWindow>
 
 #include "desktop/session_helpers.hpp"
-#include "desktop/snapshots/message_box_closer.hpp"
+#include "playback/message_box_closer.hpp"
 
 namespace totechita::desktop::testing {
 namespace {
@@ -92,20 +94,70 @@ TEST(Windows, TheBoardsCloseBoxEndsTheProgram) {
   EXPECT_FALSE(board.isVisible());
 }
 
-TEST(Windows, MessageBoxHasOneOkButtonNoIconAndTheGameTitle) {
-  std::vector<QString> texts;
+// Pictures are drawn by the layers their form gives them, and the labels over them all: the
+// train over the burst, so that a plane hit is seen; the player over what it walks onto; the
+// counts over everything.
+TEST(DrawingOrder, FollowsTheFormsLayersThenTheLabels) {
+  BoardSession session;
+  Form2& board = session.board();
+  const auto put_all_at = [&](std::initializer_list<Picture*> pictures, Twips left, Twips top) {
+    session.change([&] {
+      for (Picture* picture : pictures) {
+        picture->set_left(left);
+        picture->set_top(top);
+        picture->set_visible(true);
+      }
+    });
+  };
+  const auto on_top_at = [&](Twips left, Twips top) {
+    const Control* control =
+        session.board_window().canvas().control_at(QPointF((left + 375) / 15, (top + 375) / 15));
+    return control != nullptr ? control->name() : std::string();
+  };
+  put_all_at({&board.Image2, &board.Image1, &board.Image13, &board.Image12}, 1500, 1500);
+  EXPECT_EQ(on_top_at(1500, 1500), "Image12");
+  session.change([&] { board.Image12.set_visible(false); });
+  EXPECT_EQ(on_top_at(1500, 1500), "Image13");
+  session.change([&] { board.Image13.set_visible(false); });
+  EXPECT_EQ(on_top_at(1500, 1500), "Image1");
+  put_all_at({&board.Image13, &board.Image12}, 4320, 4400);
+  EXPECT_EQ(on_top_at(4320, 4400), "Label13");
+}
+
+// A position field that is not a number reaches the movement rule on the next arrow key: the
+// runtime's error box appears over the board, a message box like the game's own (one OK button,
+// no icon, the game's title), and the event loop ends with a failure status.
+TEST(MessageBox, ShowsTheRuntimeErrorThenTheProgramEndsWithAFailureStatus) {
+  std::vector<QString> boxes;
   MessageBoxCloser closer([&](QMessageBox& box) {
-    texts.push_back(box.text());
+    boxes.push_back(box.windowTitle() + "|" + box.text());
     EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
-    EXPECT_EQ(box.windowTitle(), "KORUMEDOトテチータ");
     EXPECT_EQ(box.buttons().size(), 1);
     EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
   });
   BoardSession session;
-  session.change([&] { session.board().Label13.set_caption("3100"); });
-  session.wait(1000);
-  EXPECT_EQ(texts, std::vector<QString>{"ごろさんモード発動！！！！！"});
-  EXPECT_TRUE(session.board().Image14.visible());
+  session.change([&] { session.board().Text1.set_text("abc"); });
+
+  const int status =
+      exit_status_of([&] { QTest::keyClick(&session.board_window(), Qt::Key_Right); });
+
+  EXPECT_NE(status, 0);
+  EXPECT_NE(status, kNeverEnded);
+  EXPECT_EQ(boxes,
+            std::vector<QString>{"KORUMEDOトテチータ|実行時エラー '13':\n\n型が一致しません。"});
+}
+
+// A desktop finds the installed entry, its name and icon, by the application's desktop file name.
+TEST(ApplicationSetup, NamesTheDesktopEntryThatIsInstalled) {
+  const QString id = QGuiApplication::desktopFileName();
+  ASSERT_FALSE(id.isEmpty());
+  EXPECT_TRUE(QFileInfo::exists(QStringLiteral(TOTECHITA_DATA_DIR "/%1.desktop").arg(id)))
+      << id.toStdString();
+}
+
+// The runtime decides when the program ends, not Qt's rule for the last window closed.
+TEST(ApplicationSetup, ClosingTheLastWindowDoesNotQuit) {
+  EXPECT_FALSE(QApplication::quitOnLastWindowClosed());
 }
 
 }  // namespace

@@ -1,88 +1,88 @@
 #include <gtest/gtest.h>
 
-#include "runtime/runtime_error.hpp"
 #include "support/headless_game.hpp"
+#include "title/form1.hpp"
 
 namespace totechita::testing {
 namespace {
 
-TEST(Lifecycle, TitleForFifteenHundredMillisecondsThenTheBoard) {
-  HeadlessGame game;
-  EXPECT_EQ(game.events, (std::vector<std::string>{"t=0 show Form1"}));
-  game.wait(1499);
-  EXPECT_TRUE(game.loaded("Form1"));
-  EXPECT_FALSE(game.loaded("Form2"));
-  game.wait(1);
-  EXPECT_FALSE(game.loaded("Form1"));
-  EXPECT_TRUE(game.loaded("Form2"));
-  EXPECT_EQ(game.events, (std::vector<std::string>{"t=0 show Form1", "t=1500 show Form2",
-                                                   "t=1500 unload Form1"}));
-  EXPECT_EQ(game.runtime.active_form()->name(), "Form2");
-  EXPECT_FALSE(game.runtime.ended()) << "the board is shown before the title goes";
+using Events = std::vector<std::string>;
+
+// What the runtime asks of its platform, in order.
+class RecordingPlatform final : public Platform {
+ public:
+  void form_loaded(Form& form) override { calls.push_back("loaded " + form.name()); }
+  void form_shown(Form& form) override { calls.push_back("shown " + form.name()); }
+  void form_unloaded(Form& form) override { calls.push_back("unloaded " + form.name()); }
+  void message_box(std::string_view prompt, std::string_view title) override {
+    calls.push_back("box " + std::string(title) + ": " + std::string(prompt));
+  }
+  void program_ended(int status) override { calls.push_back("ended " + std::to_string(status)); }
+  Events calls;
+};
+
+TEST(Lifecycle, TheTitleShowsFifteenHundredMillisecondsThenTheBoardComesBeforeItGoes) {
+  RecordingPlatform platform;
+  Runtime runtime(platform, 0);
+  runtime.start<Form1>();
+  runtime.scheduler().advance_to(1499);
+  EXPECT_EQ(platform.calls, (Events{"loaded Form1", "shown Form1"}));
+  runtime.scheduler().advance_to(1500);
+  EXPECT_EQ(platform.calls, (Events{"loaded Form1", "shown Form1", "loaded Form2", "shown Form2",
+                                    "unloaded Form1"}));
+  EXPECT_EQ(runtime.active_form()->name(), "Form2");
+  EXPECT_FALSE(runtime.ended()) << "a form is loaded at every moment";
+  runtime.release_unloaded();
 }
 
-TEST(Lifecycle, KeysAndClicksDuringTheTitleChangeNothing) {
-  HeadlessGame game;
-  auto& title = *static_cast<Form1*>(game.runtime.find_form("Form1"));
-  game.wait(700);
-  game.key(kKeyRight, 5);
-  game.key(kKeyEnter);
-  game.runtime.click(title.Image1);
-  game.wait(799);
-  EXPECT_FALSE(game.loaded("Form2")) << "the wait is not shortened";
-  game.wait(1);
-  EXPECT_EQ(game.board().Text1.text(), "0");
-  EXPECT_EQ(game.board().Timer9.interval(), 0);
-}
+// Closing the last form ends the program: the board in play, or the title before the board.
+TEST(Lifecycle, ClosingTheLastFormEndsTheProgramAndNothingTicksAfter) {
+  BoardGame board;
+  board.runtime.close(board.board());
+  board.wait(10000);
+  EXPECT_EQ(board.events.back(), "t=1500 end");
+  EXPECT_EQ(board.now(), 1500) << "no tick after the end";
+  EXPECT_EQ(board.runtime.exit_status(), 0);
 
-TEST(Lifecycle, ClosingTheBoardEndsTheProgram) {
-  BoardGame game;
-  game.runtime.close(game.board());
-  EXPECT_TRUE(game.runtime.ended());
-  EXPECT_EQ(game.runtime.exit_status(), 0);
-  EXPECT_EQ(game.events.back(), "t=1500 end");
-  game.wait(10000);
-  EXPECT_EQ(game.now(), 1500) << "no tick after the end";
-}
-
-TEST(Lifecycle, ClosingTheTitleEndsTheProgramBeforeTheBoardComes) {
-  HeadlessGame game;
-  game.runtime.close(*game.runtime.find_form("Form1"));
-  game.wait(5000);
-  EXPECT_TRUE(game.runtime.ended());
-  EXPECT_FALSE(game.loaded("Form2"));
+  HeadlessGame title;
+  title.runtime.close(*title.runtime.find_form("Form1"));
+  title.wait(5000);
+  EXPECT_EQ(title.events, (Events{"t=0 show Form1", "t=0 unload Form1", "t=0 end"}));
 }
 
 TEST(Lifecycle, ARuntimeErrorShowsTheErrorMessageAndEndsWithAFailureStatus) {
+  RecordingPlatform platform;
+  Runtime runtime(platform, 0);
+  runtime.set_title("T");
+  runtime.start<Form2>();
+  runtime.change([&] { static_cast<Form2*>(runtime.active_form())->Text1.set_text("abc"); });
+  runtime.key_down(kKeyRight);
+  EXPECT_TRUE(runtime.ended());
+  EXPECT_EQ(runtime.exit_status(), 1);
+  EXPECT_EQ(platform.calls, (Events{"loaded Form2", "shown Form2",
+                                    "box T: 実行時エラー '13':\n\n型が一致しません。", "ended 1"}));
+}
+
+// A board shown again after it was unloaded is a new one, with its design values.
+TEST(Lifecycle, ABoardShownAgainStartsFresh) {
   BoardGame game;
-  game.change([&] { game.board().Text1.set_text("abc"); });
-  game.key(kKeyRight);
-  EXPECT_TRUE(game.runtime.ended());
-  EXPECT_NE(game.runtime.exit_status(), 0);
-  ASSERT_EQ(game.platform.messages().size(), 1u);
-  EXPECT_EQ(game.platform.messages()[0], "実行時エラー '13':\n\n型が一致しません。");
-  EXPECT_EQ(game.events.back(), "t=1500 end");
+  game.key(kKeyRight, 3);
+  game.set_score("300");
+  game.change([&] {
+    game.runtime.unload(game.board());
+    game.runtime.show<Form2>();
+  });
+  EXPECT_EQ(game.board().Text1.text(), "0");
+  EXPECT_EQ(game.score(), "0");
+  EXPECT_FALSE(game.runtime.ended()) << "unloaded and shown in one event";
 }
-
-TEST(Lifecycle, AFreshBoardEachTimeTheBoardIsCreated) {
-  BoardGame first;
-  first.key(kKeyRight, 3);
-  BoardGame second;
-  EXPECT_EQ(second.board().Text1.text(), "0");
-}
-
-}  // namespace
-}  // namespace totechita::testing
-
-namespace totechita::testing {
-namespace {
 
 // A window repaints only when something it shows has changed.
 TEST(ShownChanges, OnlyLabelsAndPicturesThatAreOrWereVisibleCount) {
   BoardGame game;
   Form2& board = game.board();
   game.wait(200);
-  const auto shown = [&] { return board.shown_changed_at(); };
+  const auto shown = [&] { return board.shown_revision(); };
   auto before = shown();
   game.wait(1000);
   EXPECT_EQ(shown(), before) << "the hidden plane's step shows nothing";
@@ -97,7 +97,7 @@ TEST(ShownChanges, OnlyLabelsAndPicturesThatAreOrWereVisibleCount) {
   game.wait(1000);
   EXPECT_GT(shown(), before) << "the visible plane's step";
   before = shown();
-  game.change([&] { board.Label13.set_caption("100"); });
+  game.set_score("100");
   EXPECT_GT(shown(), before);
 }
 

@@ -38,12 +38,8 @@ std::string RandomPlayer::wait(HeadlessGame& game) {
 
 // Keys land at one instant, so a walk goes straight to its goal.
 std::string RandomPlayer::walk_to(HeadlessGame& game, float left, float top) {
-  Form2& board = game.board();
-  const auto steps_x = static_cast<int>((left - to_number(board.Text1.text())) / 100);
-  const auto steps_y = static_cast<int>((top - to_number(board.Text2.text())) / 100);
-  game.key(steps_x < 0 ? kKeyLeft : kKeyRight, std::abs(steps_x));
-  game.key(steps_y < 0 ? kKeyUp : kKeyDown, std::abs(steps_y));
-  return "walk " + std::to_string(steps_x) + "," + std::to_string(steps_y);
+  game.walk_to(left, top);
+  return "walk to " + to_text(left) + "," + to_text(top);
 }
 
 std::string RandomPlayer::act_on_board(HeadlessGame& game) {

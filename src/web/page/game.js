@@ -17,6 +17,7 @@ export class Game {
   #wake_timer = null;
   #frame_requested = false;
   #suspended = false;
+  #key_codes = new Map();
 
   constructor(screen, message_box, on_end) {
     this.#screen = screen;
@@ -35,8 +36,12 @@ export class Game {
     this.#call('web_start', ['number'], [seed]);
   }
 
-  key(code) {
-    this.#input('web_key', ['number'], [code]);
+  // A key-down, by the script language's word for the key (Left, Enter, ...).
+  key(word) {
+    if (!this.#key_codes.has(word)) {
+      this.#key_codes.set(word, this.#module.ccall('web_key_code', 'number', ['string'], [word]));
+    }
+    this.#input('web_key', ['number'], [this.#key_codes.get(word)]);
   }
 
   click(form, control) {

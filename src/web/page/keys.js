@@ -1,10 +1,11 @@
 // Keys and the on-screen keys. The arrow keys, Enter (on the main keyboard or the keypad) and
 // Backspace reach the game with the key codes a desktop gives them, and never scroll the page or
 // go back in its history. While a menu is open, keys go to the menu; while a message box is
-// open, to the message box.
-export const KEY_CODES = new Map([
-  ['ArrowLeft', 37], ['ArrowUp', 38], ['ArrowRight', 39], ['ArrowDown', 40],
-  ['Enter', 13], ['Backspace', 8],
+// open, to the message box. Keys are named here by the script language's words; the game's
+// module knows their codes.
+const KEY_WORDS = new Map([
+  ['ArrowLeft', 'Left'], ['ArrowUp', 'Up'], ['ArrowRight', 'Right'], ['ArrowDown', 'Down'],
+  ['Enter', 'Enter'], ['Backspace', 'Backspace'],
 ]);
 
 export function route_keys(game, screen, message_box) {
@@ -23,10 +24,10 @@ export function route_keys(game, screen, message_box) {
       menu_bar().open_from_keyboard();
       return;
     }
-    const code = KEY_CODES.get(event.key);
-    if (code === undefined || event.ctrlKey || event.metaKey || event.altKey) return;
+    const word = KEY_WORDS.get(event.key);
+    if (word === undefined || event.ctrlKey || event.metaKey || event.altKey) return;
     event.preventDefault();
-    game.key(code);
+    game.key(word);
   }, { capture: true });
   // Alt pressed and released alone opens the menu bar, or closes it, as on a desktop.
   addEventListener('keyup', (event) => {
@@ -44,14 +45,14 @@ const REPEAT_INTERVAL = 80;
 
 export function wire_touch_keys(pad, game) {
   for (const button of pad.querySelectorAll('button[data-key]')) {
-    const code = KEY_CODES.get(button.dataset.key);
+    const word = button.dataset.key;
     let repeat = null;
     const stop = () => {
       clearTimeout(repeat);
       repeat = null;
     };
     const press = (delay) => {
-      game.key(code);
+      game.key(word);
       repeat = setTimeout(() => press(REPEAT_INTERVAL), delay);
     };
     button.addEventListener('pointerdown', (event) => {
