@@ -6,9 +6,12 @@ import { after, before, test } from 'node:test';
 import { GamePage, launch_chromium, serve_site } from './page_session.mjs';
 import { ScriptPlayer, parse_script } from './script_player.mjs';
 
-// The whole game's first 22 lines: walk over one of each ingredient, craft a water bomb.
-const bomb_in_hand = parse_script(readFileSync(process.env.TOTECHITA_WHOLE_GAME_SCRIPT, 'utf8'))
-  .filter(({ line }) => line <= 22);
+// The whole game's opening: walk over one of each ingredient, then craft a water bomb with a
+// click on the dry-ice count.
+const whole_game = parse_script(readFileSync(process.env.TOTECHITA_WHOLE_GAME_SCRIPT, 'utf8'));
+const first_craft = whole_game.findIndex(({ words }) => words.join(' ') === 'click Label3');
+const walk_over_ingredients = whole_game.slice(0, first_craft);
+const bomb_in_hand = whole_game.slice(0, first_craft + 1);
 const PHONE = { viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true };
 
 let site;
@@ -115,7 +118,7 @@ test('the menu works from the keyboard; the close box ends the program and a new
 
 test('on a phone the board fills the width and the on-screen keys play', async () => {
   const game = await open({ context_options: PHONE });
-  await new ScriptPlayer(game, []).play(bomb_in_hand.slice(0, -2));  // up to the craft
+  await new ScriptPlayer(game, []).play(walk_over_ingredients);
   const board = await game.window('Form2').boundingBox();
   assert.ok(Math.abs(board.width - 390) < 1, `board ${board.width} wide`);
   const keys = game.page.locator('#touch-keys button');

@@ -27,14 +27,15 @@ class ScriptFailure extends Error {}
 export class ScriptPlayer {
   // `message_boxes`: the times at which the driver showed its boxes. The driver closes a box at
   // once; here each wait stops at those times to press OK, so that no time passes meanwhile.
-  // `snapshots`: script line -> [name, virtual ms after it]; `box_snapshots`: names for the
-  // screenshots taken while each message box is open, in order; `checks`: script line -> an
-  // async function of the page, called after that line.
+  // `snapshots`: a command's text -> [name, virtual ms after it]; `box_snapshots`: names for
+  // the screenshots taken while each message box is open, in order; `checks`: a command's text ->
+  // an async function of the page, called after it. Each is used at the command's first
+  // occurrence; `unused()` names those whose command never came.
   constructor(game_page, message_boxes, { snapshots = new Map(), box_snapshots = [], checks = new Map() } = {}) {
     this.game = game_page;
     this.boxes = [...message_boxes];
-    this.snapshots = snapshots;
-    this.checks = checks;
+    this.snapshots = new Map(snapshots);
+    this.checks = new Map(checks);
     this.box_snapshots = [...box_snapshots];
     this.planned_shots = [];
     this.lines = [];
@@ -52,9 +53,12 @@ export class ScriptPlayer {
         if (!(error instanceof ScriptFailure)) throw error;
         throw new Error(`line ${line}: ${error.message}`);
       }
-      await this.checks.get(line)?.(this.game);
-      const shot = this.snapshots.get(line);
+      const text = words.join(' ');
+      await this.checks.get(text)?.(this.game);
+      this.checks.delete(text);
+      const shot = this.snapshots.get(text);
       if (shot) this.planned_shots.push({ name: shot[0], at: this.game.now + shot[1] });
+      this.snapshots.delete(text);
     }
     return this.lines;
   }
@@ -90,6 +94,10 @@ export class ScriptPlayer {
         return;
       default: throw new ScriptFailure(`${command} cannot be played in the page`);
     }
+  }
+
+  unused() {
+    return [...this.checks.keys(), ...this.snapshots.keys()];
   }
 
   // Moves the page's clock on, answering message boxes when they open and taking screenshots.

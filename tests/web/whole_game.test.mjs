@@ -47,11 +47,16 @@ test('the whole game played in the page shows what the headless driver prints', 
   assert.equal(boxes.length, 2);
   const game = await GamePage.open(browser, site.url, { seed });
   const player = new ScriptPlayer(game, boxes.map((line) => Number(/^t=(\d+)/.exec(line)[1])), {
-    snapshots: new Map([[29, ['board', 20]], [194, ['ending', 3000]]]),
-    box_snapshots: ['', 'finale'],
-    checks: new Map([[191, check_ending_window]]),
+    snapshots: new Map([
+      ['expect Image13.Visible true', ['board', 20]],
+      ['until Form2.Image15.Visible true 2000', ['finale', 50]],
+      ['expect Form3.Label1.Top 2900', ['ending', 3000]],
+    ]),
+    box_snapshots: ['', 'message-box'],
+    checks: new Map([['until Form3.Loaded true 200', check_ending_window]]),
   });
   assert.deepEqual(await player.play(commands), expected);
+  assert.deepEqual(player.unused(), []);
   assert.deepEqual(player.seen_boxes, boxes.map((line) => ({
     title: 'KORUMEDOトテチータ', text: line.replace(/^t=\d+ msgbox /, ''),
   })));
