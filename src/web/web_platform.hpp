@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "runtime/platform.hpp"
+
+namespace totechita::web {
+
+// The platform in a web page: each call goes to the page's JavaScript front end (the `page`
+// object handed to the module), which keeps a window in the document for each loaded form.
+//
+// The message box cannot block the browser's only thread, so the module is built with Asyncify:
+// the call suspends the WebAssembly stack, the page shows its dialog, and the stack is resumed
+// where it stopped when OK is pressed. The handler that opened the box goes on only then.
+class WebPlatform final : public Platform {
+ public:
+  void form_loaded(Form& form) override;
+  void form_shown(Form& form) override;
+  void form_unloaded(Form& form) override;
+  void message_box(std::string_view prompt, std::string_view title) override;
+  void program_ended(int status) override;
+
+  // Called when a message box has closed: the game clock stood still while it was open.
+  void set_on_message_box_closed(std::function<void()> handler) {
+    m_on_message_box_closed = std::move(handler);
+  }
+
+  // Whether a window shows something that has changed since it was last drawn.
+  bool frame_due() const;
+  // The dumps of those forms, as a JSON array, for the page to draw now: a new window gets its
+  // whole state, the others only when a picture or label changed.
+  std::string take_frame();
+
+ private:
+  struct Window {
+    const Form* form;
+    std::optional<std::uint64_t> drawn_revision;
+  };
+
+  std::vector<Window> m_windows;
+  std::function<void()> m_on_message_box_closed;
+};
+
+}  // namespace totechita::web

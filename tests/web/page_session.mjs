@@ -1,0 +1,105 @@
+// The game's page in Debian's Chromium, driven by Playwright, with the page's clock under the
+// test's control: performance.now(), timers and animation frames move only when told, so the
+// game's virtual time can be stepped exactly.
+import { createServer } from 'node:http';
+import { mkdirSync, readFileSync } from 'node:fs';
+import { extname, join, normalize } from 'node:path';
+import { chromium } from 'playwright-core';
+
+export const site_dir = process.env.TOTECHITA_SITE_DIR;
+export const artifacts_dir = process.env.TOTECHITA_ARTIFACTS_DIR;
+
+const TYPES = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
+  '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.woff2': 'font/woff2',
+  '.txt': 'text/plain; charset=utf-8',
+};
+
+// The site on a free port of 127.0.0.1, as a static web server would serve it.
+export async function serve_site() {
+  const server = createServer((request, response) => {
+    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
+    try {
+      const body = readFileSync(join(site_dir, path.endsWith('/') ? `${path}index.html` : path));
+      response.writeHead(200, { 'Content-Type': TYPES[extname(path) || '.html'] });
+      response.end(body);
+    } catch {
+      response.writeHead(404).end();
+    }
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+}
+
+// Debian's Chromium, with the flags this machine's closed network needs. Playwright gives it a
+// fresh profile each time.
+export function launch_chromium() {
+  return chromium.launch({
+    executablePath: '/usr/bin/chromium',
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  });
+}
+
+// A page of the game at virtual time 0: the title has just been shown, nothing drawn yet.
+export class GamePage {
+  static async open(browser, site_url, { seed = 0, context_options = {} } = {}) {
+    const context = await browser.newContext({ viewport: { width: 800, height: 600 },
+      ...context_options });
+    const page = await context.newPage();
+    const errors = [];
+    page.on('pageerror', (error) => errors.push(error.message));
+    page.on('console', (message) => {
+      if (message.type() === 'error') errors.push(message.text());
+    });
+    await page.clock.install({ time: 0 });
+    await page.clock.pauseAt(1000);
+    await page.goto(`${site_url}?seed=${seed}`);
+    await page.waitForFunction(() => window.totechita?.transcript.length > 0);
+    return new GamePage(page, errors);
+  }
+
+  constructor(page, errors) {
+    this.page = page;
+    this.errors = errors;
+    this.now = 0;  // virtual milliseconds since the title was shown
+  }
+
+  async run_for(milliseconds) {
+    await this.page.clock.runFor(milliseconds);
+    this.now += milliseconds;
+  }
+
+  transcript() {
+    return this.page.evaluate(() => [...totechita.transcript]);
+  }
+
+  state() {
+    return this.page.evaluate(() => totechita.state());
+  }
+
+  window(form) {
+    return this.page.locator(`.window[data-form="${form}"]`);
+  }
+
+  // The open message box: its title and text, then closed with a click on OK.
+  async answer_message_box() {
+    const dialog = this.page.locator('#message-box');
+    if (!(await dialog.evaluate((box) => box.open))) return null;
+    const seen = {
+      title: await dialog.locator('.caption').textContent(),
+      text: await dialog.locator('.message').textContent(),
+    };
+    await dialog.getByRole('button', { name: 'OK' }).click();
+    return seen;
+  }
+
+  async screenshot(name) {
+    mkdirSync(artifacts_dir, { recursive: true });
+    await this.page.screenshot({ path: join(artifacts_dir, `${name}.png`) });
+  }
+
+  close() {
+    return this.page.context().close();
+  }
+}
