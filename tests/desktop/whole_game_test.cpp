@@ -1,17 +1,25 @@
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QPointer>
+#include <QTest>
 #include <fstream>
 #include <sstream>
 
 #include "desktop/screen_transcript.hpp"
 #include "desktop/session_helpers.hpp"
+#include "playback/replay_driver.hpp"
+#include "playback/script_recorder.hpp"
 #include "playback/window_script_driver.hpp"
 #include "script/script_parser.hpp"
 #include "script/script_runner.hpp"
 
 namespace totechita::desktop::testing {
 namespace {
+
+std::vector<script::Command> parsed(const std::string& text) {
+  return std::get<std::vector<script::Command>>(script::parse_script(text));
+}
 
 std::string whole_game_script() {
   std::ifstream file(WHOLE_GAME_SCRIPT, std::ios::binary);
@@ -31,7 +39,7 @@ TEST(WholeGame, PlaysThroughTheWindowsAsTheHeadlessDriverDoes) {
   std::ostringstream headless_err;
   ASSERT_EQ(script::run_headless(text, headless, headless_err), script::kScriptPassed)
       << headless_err.str();
-  const auto commands = std::get<std::vector<script::Command>>(script::parse_script(text));
+  const std::vector<script::Command> commands = parsed(text);
 
   auto session = std::make_unique<ScriptedSession>(0, ScriptedSession::Start::later);
   ScreenTranscript screen([&] { return session->game().runtime().scheduler().now(); });
@@ -57,6 +65,62 @@ TEST(WholeGame, PlaysThroughTheWindowsAsTheHeadlessDriverDoes) {
   EXPECT_EQ(ending->windowTitle(), QStringLiteral("KORUMEDO トテチータ"));
   session.reset();  // what `totechita` does once its event loop has ended
   EXPECT_TRUE(ending.isNull());
+}
+
+// The whole game played through the windows with real Qt events and recorded as it goes, the
+// player reading the house's message for 700 ms: the recording, played by the headless driver,
+// shows what the screen showed, to the millisecond (the clock's jump after the box included).
+TEST(Recording, ReplaysHeadlessToWhatTheScreenShowed) {
+  std::vector<script::Command> commands = parsed(whole_game_script());
+  ASSERT_EQ(std::get<script::Seed>(commands.front().action).seed, 1u);
+  commands.erase(commands.begin());  // the game's own seed, as the recording will say
+
+  ScriptedSession session(1, ScriptedSession::Start::later);
+  ScreenTranscript screen([&] { return session.game().runtime().scheduler().now(); },
+                          [&](const QMessageBox& box) {
+                            if (box.text() == QStringLiteral("ごろさん家出現！！"))
+                              session.stall(700);
+                          });
+  std::ostringstream recording;
+  ScriptRecorder recorder(recording, 1);
+  session.game().set_observer(recorder);
+  WindowScriptDriver driver(session);
+  std::ostringstream ignored;
+  EXPECT_EQ(exit_status_of([&] {
+              EXPECT_EQ(script::run_script(commands, driver, ignored, ignored), 0) << ignored.str();
+            }),
+            0);
+  recorder.finish(session.game().runtime().scheduler().now());
+
+  EXPECT_NE(recording.str().find("\njump 700\n"), std::string::npos) << recording.str();
+  std::ostringstream replayed;
+  std::ostringstream complaint;
+  EXPECT_EQ(script::run_headless(recording.str(), replayed, complaint), 0) << complaint.str();
+  EXPECT_EQ(event_lines(replayed.str()), screen.lines());
+  EXPECT_EQ(screen.lines().back(), "t=50301 end");
+}
+
+// A recording plays in the windows at its own pace: a message box stays up as long as the jump
+// after it says, the player's keys change nothing, and the game plays as the headless driver
+// plays the same script.
+TEST(Replay, ShowsARecordingAtItsPaceAndIgnoresThePlayer) {
+  const std::string script =
+      "seed 4\nwait 1500\nset Label13.Caption 3100\nwait 1000\njump 300\nwait 100\n"
+      "print Text1.Text\n";
+  std::ostringstream headless;
+  std::ostringstream complaint;
+  ASSERT_EQ(script::run_headless(script, headless, complaint), 0) << complaint.str();
+
+  ScriptedSession session(0, ScriptedSession::Start::later);
+  session.game().ignore_player_input([](const MenuItem&) { return false; });
+  ReplayDriver driver(session, parsed(script));
+  QTimer::singleShot(2000, [&] { QTest::keyClick(session.window("Form2"), Qt::Key_Right); });
+  QElapsedTimer real;
+  real.start();
+  std::ostringstream replayed;
+  EXPECT_EQ(script::run_script(parsed(script), driver, replayed, complaint), 0) << complaint.str();
+  EXPECT_EQ(replayed.str(), headless.str());
+  EXPECT_GE(real.elapsed(), 2900) << "the replay keeps the recording's pace, box included";
 }
 
 }  // namespace
