@@ -22,20 +22,23 @@ class Movement : public ::testing::Test {
   Form2& board = game.board();
 };
 
-// Each arrow steps a position field by 100 and puts the finale character 700 from the sprite
-// (at (0, 0) since the first tick), on the side the player comes from; Backspace and Enter only
-// arm their timers; other keys do nothing at all.
+// Each arrow steps a position field by 100 and puts the finale character 700 from the sprite,
+// on the side the player comes from; Backspace and Enter only arm their timers; other keys do
+// nothing at all. The sprite stands at (100, 100); the character stays where the Down put it,
+// 700 above the sprite's design place (240, 360), before the first tick.
 TEST(Keys, EachKeyDoesItsOneThing) {
   const std::pair<const char*, const char*> keys[] = {
       // key → the position fields, the character's Left and Top, Timer8 and Timer9
-      {"Left", "-100 0 700 0 0 0"}, {"Up", "0 -100 0 700 0 0"},   {"Right", "100 0 -700 0 0 0"},
-      {"Down", "0 100 0 -700 0 0"}, {"Backspace", "0 0 0 0 1 0"}, {"Enter", "0 0 0 0 0 1"},
-      {"0", "0 0 0 0 0 0"},         {"9", "0 0 0 0 0 0"},         {"27", "0 0 0 0 0 0"},
-      {"32", "0 0 0 0 0 0"},        {"36", "0 0 0 0 0 0"},        {"41", "0 0 0 0 0 0"},
-      {"65", "0 0 0 0 0 0"},        {"100", "0 0 0 0 0 0"},       {"104", "0 0 0 0 0 0"},
+      {"Left", "0 100 800 100 0 0"},         {"Up", "100 0 100 800 0 0"},
+      {"Right", "200 100 -600 100 0 0"},     {"Down", "100 200 100 -600 0 0"},
+      {"Backspace", "100 100 240 -340 1 0"}, {"Enter", "100 100 240 -340 0 1"},
+      {"0", "100 100 240 -340 0 0"},         {"9", "100 100 240 -340 0 0"},
+      {"27", "100 100 240 -340 0 0"},        {"32", "100 100 240 -340 0 0"},
+      {"36", "100 100 240 -340 0 0"},        {"41", "100 100 240 -340 0 0"},
+      {"65", "100 100 240 -340 0 0"},        {"100", "100 100 240 -340 0 0"},
   };
   for (auto [key, after] : keys) {
-    EXPECT_EQ(printed("wait 100\nkey " + std::string(key) +
+    EXPECT_EQ(printed("key Right\nkey Down\nwait 200\nkey " + std::string(key) +
                       "\nprint Text1.Text\nprint Text2.Text\nprint Image14.Left\n"
                       "print Image14.Top\nprint Timer8.Interval\nprint Timer9.Interval"),
               after)

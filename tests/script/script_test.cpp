@@ -88,6 +88,7 @@ TEST(ScriptRunner, BadScriptsEndWithOneLineNamingTheLineAndTheProblem) {
       {"jump 5\nseed 3\n", 2, "line 2: seed must come before the first wait, jump or until", false},
       {"jump -1\n", 2, "line 1: the jump must be from 0 to 100000000, not -1", false},
       {"# fine\nprint Label1.Caption \xc3\x28\n", 2, "line 2: the line is not valid UTF-8", false},
+      {"print Text1.Text\xff\n", 2, "line 1: the line is not valid UTF-8", false},
       {"print Text1.Text\x1b[2J\n", 2, "line 1: the line holds a control character", false},
       {std::string("wait 1\0\n", 8), 2, "line 1: the line holds a control character", false},
       {"wait 1\n" + std::string(4097, 'x') + "\n", 2, "line 2: the line is longer than 4096 bytes",
