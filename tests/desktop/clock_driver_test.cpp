@@ -62,25 +62,6 @@ TEST(ClockDriver, AnIdleBoardSleepsUntilThePlanesNextStep) {
   EXPECT_GE(session.game().runtime().scheduler().now(), session.now() - 1000);
 }
 
-TEST(ClockDriver, TheTitleSleepsUntilTheBoardIsDue) {
-  ScriptedSession session;
-  EXPECT_EQ(session.game().clock().planned_wake(), Millis{1500});
-}
-
-// Following its plan the clock keeps up with real time; a process that stalls for ten seconds
-// takes one plane step when it wakes, not ten.
-TEST(ClockDriver, KeepsUpWithRealTimeAndJumpsAfterAStall) {
-  BoardSession session;
-  const float plane_start = session.board().Image11.left();
-  session.wait(5000);
-  EXPECT_EQ(session.game().runtime().scheduler().now(), session.now());
-  EXPECT_EQ(session.board().Image11.left(), plane_start - 500);
-  session.stall(10000);
-  session.game().clock().wake();
-  EXPECT_EQ(session.game().runtime().scheduler().now(), session.now());
-  EXPECT_EQ(session.board().Image11.left(), plane_start - 600);
-}
-
 TEST(ClockDriver, AMessageBoxStopsTheClockAndItJumpsWhenTheBoxCloses) {
   BoardSession session;
   std::optional<Millis> virtual_time_in_box;

@@ -57,6 +57,8 @@ TEST_P(GameWithoutADisplay, SaysSoInOneLineAndFails) {
   const QString said = QString::fromUtf8(game.readAllStandardError());
   EXPECT_EQ(said.count(QLatin1Char('\n')), 1) << said.toStdString();
   EXPECT_TRUE(said.startsWith(QStringLiteral("totechita: no display found"))) << said.toStdString();
+  // Said to a player who installed the game, with no sources to run make in.
+  EXPECT_TRUE(said.contains(QStringLiteral("totechita-script")) && !said.contains("make"));
   EXPECT_TRUE(game.readAllStandardOutput().isEmpty());
 }
 

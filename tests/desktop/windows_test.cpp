@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFileInfo>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -145,19 +144,6 @@ TEST(MessageBox, ShowsTheRuntimeErrorThenTheProgramEndsWithAFailureStatus) {
   EXPECT_NE(status, kNeverEnded);
   EXPECT_EQ(boxes,
             std::vector<QString>{"KORUMEDOトテチータ|実行時エラー '13':\n\n型が一致しません。"});
-}
-
-// A desktop finds the installed entry, its name and icon, by the application's desktop file name.
-TEST(ApplicationSetup, NamesTheDesktopEntryThatIsInstalled) {
-  const QString id = QGuiApplication::desktopFileName();
-  ASSERT_FALSE(id.isEmpty());
-  EXPECT_TRUE(QFileInfo::exists(QStringLiteral(TOTECHITA_DATA_DIR "/%1.desktop").arg(id)))
-      << id.toStdString();
-}
-
-// The runtime decides when the program ends, not Qt's rule for the last window closed.
-TEST(ApplicationSetup, ClosingTheLastWindowDoesNotQuit) {
-  EXPECT_FALSE(QApplication::quitOnLastWindowClosed());
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 // program, and its clock when idle or hidden. Game rules are the whole-game test's business.
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { after, before, test } from 'node:test';
-import { GamePage, launch_chromium, serve_site } from './page_session.mjs';
+import { test } from 'node:test';
+import { page_sessions } from './page_session.mjs';
 import { ScriptPlayer, parse_script } from './script_player.mjs';
 
 // The whole game's opening: walk over one of each ingredient, then craft a water bomb with a
@@ -14,19 +14,10 @@ const walk_over_ingredients = whole_game.slice(0, first_craft);
 const bomb_in_hand = whole_game.slice(0, first_craft + 1);
 const PHONE = { viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true };
 
-let site;
-let browser;
-before(async () => {
-  site = await serve_site();
-  browser = await launch_chromium();
-});
-after(async () => {
-  await browser.close();
-  site.close();
-});
+const sessions = page_sessions();
 
 async function open(options = {}) {
-  return GamePage.open(browser, site.url, { seed: 1, ...options });
+  return sessions.open({ seed: 1, ...options });
 }
 
 async function value(game, form, control, property) {

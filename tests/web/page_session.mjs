@@ -4,6 +4,7 @@
 import { createServer } from 'node:http';
 import { mkdirSync, readFileSync } from 'node:fs';
 import { extname, join, normalize } from 'node:path';
+import { after, before } from 'node:test';
 import { chromium } from 'playwright-core';
 
 export const site_dir = process.env.TOTECHITA_SITE_DIR;
@@ -42,6 +43,22 @@ export function launch_chromium() {
 }
 
 // A page of the game at virtual time 0: the title has just been shown, nothing drawn yet.
+// Serves the site and launches Chromium once for a file of tests; both go when its tests end.
+// A game opens in the browser with `open(options)`.
+export function page_sessions() {
+  const sessions = {};
+  before(async () => {
+    sessions.site = await serve_site();
+    sessions.browser = await launch_chromium();
+  });
+  after(async () => {
+    await sessions.browser.close();
+    sessions.site.close();
+  });
+  sessions.open = (options) => GamePage.open(sessions.browser, sessions.site.url, options);
+  return sessions;
+}
+
 export class GamePage {
   static async open(browser, site_url, { seed = 0, context_options = {} } = {}) {
     const context = await browser.newContext({ viewport: { width: 800, height: 600 },

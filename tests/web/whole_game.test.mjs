@@ -3,8 +3,8 @@
 // line, at the same virtual times. The script driver built for WebAssembly prints the same too.
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { after, before, test } from 'node:test';
-import { GamePage, launch_chromium, serve_site } from './page_session.mjs';
+import { test } from 'node:test';
+import { page_sessions } from './page_session.mjs';
 import { ScriptPlayer, parse_script, run_driver } from './script_player.mjs';
 
 const script_path = process.env.TOTECHITA_WHOLE_GAME_SCRIPT;
@@ -12,16 +12,7 @@ const native_driver = [process.env.TOTECHITA_NATIVE_SCRIPT_DRIVER];
 const commands = parse_script(readFileSync(script_path, 'utf8'));
 const seed = Number(commands.find(({ words }) => words[0] === 'seed')?.words[1] ?? 0);
 
-let site;
-let browser;
-before(async () => {
-  site = await serve_site();
-  browser = await launch_chromium();
-});
-after(async () => {
-  await browser.close();
-  site.close();
-});
+const sessions = page_sessions();
 
 test('the script driver built for WebAssembly prints what the native one prints', () => {
   const native = run_driver(native_driver, script_path);
@@ -45,7 +36,7 @@ test('the whole game played in the page shows what the headless driver prints', 
   const expected = run_driver(native_driver, script_path).lines;
   const boxes = expected.filter((line) => / msgbox /.test(line));
   assert.equal(boxes.length, 2);
-  const game = await GamePage.open(browser, site.url, { seed });
+  const game = await sessions.open({ seed });
   const player = new ScriptPlayer(game, boxes.map((line) => Number(/^t=(\d+)/.exec(line)[1])), {
     snapshots: new Map([
       ['expect Image13.Visible true', ['board', 20]],
