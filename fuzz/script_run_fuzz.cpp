@@ -26,7 +26,7 @@ bool is_short(const std::vector<Command>& commands) {
   for (const Command& command : commands) {
     if (const auto* wait = std::get_if<Wait>(&command.action)) time += wait->milliseconds;
     if (const auto* until = std::get_if<Until>(&command.action)) time += until->milliseconds;
-    if (const auto* key = std::get_if<Key>(&command.action)) keys += key->count;
+    if (const auto* input = std::get_if<PlayerInput>(&command.action)) keys += input->count;
     if (time > kMaxVirtualTime || keys > kMaxKeys) return false;
   }
   return true;

@@ -15,14 +15,16 @@
 #include "desktop/qt_startup_guard.hpp"
 #include "game/program.hpp"
 #include "playback/replay_driver.hpp"
-#include "playback/script_recorder.hpp"
 #include "script/script_parser.hpp"
+#include "script/script_recorder.hpp"
 #include "script/script_runner.hpp"
+#include "script/watching.hpp"
 
 namespace {
 
 using namespace totechita;
 using namespace totechita::desktop;
+using namespace totechita::playback;
 
 constexpr int kBadUse = 2;
 
@@ -30,10 +32,10 @@ int play(std::ostream* recording) {
   const auto seed =
       static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
   DesktopGame game(seed, ClockDriver::elapsed_clock());
-  std::unique_ptr<ScriptRecorder> recorder;
+  std::unique_ptr<script::ScriptRecorder> recorder;
   if (recording != nullptr) {
-    recorder = std::make_unique<ScriptRecorder>(*recording, seed);
-    game.set_observer(*recorder);
+    recorder = std::make_unique<script::ScriptRecorder>(*recording, seed);
+    game.clock().set_observer(*recorder);
   }
   game.start(start_program);
   const int status = QApplication::exec();
@@ -44,9 +46,8 @@ int play(std::ostream* recording) {
 // The recording plays through the interpreter, then the game goes on at its pace until it ends.
 int replay(const std::vector<script::Command>& commands) {
   ScriptedSession session(0, ScriptedSession::Start::later);
-  session.game().ignore_player_input(
-      [](const MenuItem& item) { return item.name == kExitCommand; });
-  ReplayDriver driver(session, commands);
+  session.game().set_player_gate(script::ends_watching);
+  ReplayDriver driver(session, commands, ClockDriver::elapsed_clock());
   QTimer::singleShot(0, [&] {
     const int status = script::run_script(commands, driver, std::cout, std::cerr);
     if (status != script::kScriptPassed) {

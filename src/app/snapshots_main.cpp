@@ -23,6 +23,7 @@ void quiet_platform_notes(QtMsgType type, const QMessageLogContext&, const QStri
 
 int main(int argc, char** argv) {
   using namespace totechita::desktop;
+  using namespace totechita::playback;
   if (argc != 2) {
     std::cerr << "usage: totechita-snapshots OUTDIR\n";
     return 2;

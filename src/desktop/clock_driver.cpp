@@ -28,8 +28,8 @@ void ClockDriver::wake() {
   finish_frame();
 }
 
-void ClockDriver::deliver(const std::function<void()>& event) {
-  if (m_follower.deliver(event)) finish_frame();
+void ClockDriver::deliver(const Input& input) {
+  if (m_follower.deliver(input)) finish_frame();
 }
 
 void ClockDriver::finish_frame() {

@@ -26,12 +26,10 @@ class ClockDriver {
   void start();
   // What the wake-up timer does: serve up to the real time, repaint, sleep again.
   void wake();
-  // An input event, run at the real time.
-  void deliver(const std::function<void()>& event);
+  // An input, delivered at the real time.
+  void deliver(const Input& input);
   void note_clock_stopped() { m_follower.note_clock_stopped(); }
-  void set_on_jump(std::function<void(Millis from, Millis to)> on_jump) {
-    m_follower.set_on_jump(std::move(on_jump));
-  }
+  void set_observer(InputObserver& observer) { m_follower.set_observer(observer); }
 
   // When the driver will wake next (real time), or nothing when no timer can change anything.
   std::optional<Millis> planned_wake() const { return m_planned_wake; }

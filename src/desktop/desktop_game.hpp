@@ -4,17 +4,16 @@
 #include <functional>
 
 #include "desktop/clock_driver.hpp"
-#include "desktop/form_events.hpp"
-#include "desktop/input_observer.hpp"
 #include "desktop/qt_platform.hpp"
+#include "runtime/input.hpp"
 #include "runtime/runtime.hpp"
 
 namespace totechita::desktop {
 
-// One game on the desktop: the runtime on the Qt platform, driven by a clock. Input from the
-// windows runs through the clock driver, so the game clock is up to date before each event and
-// the windows are repainted after it.
-class DesktopGame final : public FormEvents {
+// One game on the desktop: the runtime on the Qt platform, driven by a clock. Input runs through
+// the clock driver, so the game clock is up to date before each input and the windows are
+// repainted after it.
+class DesktopGame final {
  public:
   DesktopGame(std::uint64_t seed, ClockDriver::TimeSource real_now);
 
@@ -27,32 +26,21 @@ class DesktopGame final : public FormEvents {
   QtPlatform& platform() { return m_platform; }
   ClockDriver& clock() { return m_clock; }
 
-  // Input from the windows.
-  void key_down(int windows_key_code) override;
-  void click(Control& control) override;
-  void choose(const MenuItem& item) override;
-  void close(Form& form) override;
-
-  // Tells `observer` (which outlives the game) of every input from the windows and every jump.
-  void set_observer(InputObserver& observer);
-  // While a recorded game plays: the windows' input is ignored, but for the close box and the
-  // menu commands `allowed` lets through.
-  void ignore_player_input(std::function<bool(const MenuItem&)> allowed);
-
-  // Input played from a recording, as if it had come from the windows.
-  void play_key_down(int windows_key_code);
-  void play_click(Control& control);
-  void play_choose(const MenuItem& item);
-  void play_close(Form& form);
+  // Input from the player at the windows: all of it, or only what the gate lets through.
+  void player_input(const Input& input);
+  // Input given to the game whatever the gate says, as if it had come from the windows: a
+  // recorded game played again.
+  void play(const Input& input) { m_clock.deliver(input); }
+  // While a recorded game plays, the player's input goes only where `lets_through` says.
+  void set_player_gate(std::function<bool(const Input&)> lets_through) {
+    m_gate = std::move(lets_through);
+  }
 
  private:
-  Millis now() const { return m_runtime.scheduler().now(); }
-
   QtPlatform m_platform;
   Runtime m_runtime;
   ClockDriver m_clock;
-  InputObserver* m_observer = nullptr;
-  std::function<bool(const MenuItem&)> m_allowed_while_replaying;
+  std::function<bool(const Input&)> m_gate;
 };
 
 }  // namespace totechita::desktop

@@ -40,7 +40,7 @@ QFont FontChoice::label_font(const LabelStyle& style) const {
   const QString requested = QString::fromStdString(style.font_family);
   const bool installed = !requested.isEmpty() && m_families.installed.contains(requested);
   QFont font(installed ? requested : m_japanese_family);
-  const double points = style.font_points > 0 ? style.font_points : kDefaultPoints;
+  const double points = style.font_points > 0 ? style.font_points : kDefaultFontPoints;
   font.setPixelSize(static_cast<int>(std::lround(points * kPixelsPerPoint)));
   return font;
 }

@@ -6,11 +6,9 @@
 #include <ostream>
 
 #include "runtime/controls.hpp"
+#include "runtime/layout_units.hpp"
 
 namespace totechita::desktop {
-
-// The size of the windows' default font: what the board's labels were laid out for.
-inline constexpr double kDefaultPoints = 9;
 
 // The font families on a machine: all of them, and those with Japanese glyphs.
 struct FontFamilies {

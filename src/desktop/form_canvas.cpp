@@ -17,25 +17,18 @@ namespace {
 
 QColor to_color(Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 
-// By layer, lowest first; in declaration order within a layer.
-std::vector<Picture*> pictures_in_drawing_order(const Form& form) {
-  std::vector<Picture*> pictures = form.pictures();
-  std::stable_sort(pictures.begin(), pictures.end(),
-                   [](const Picture* a, const Picture* b) { return a->layer() < b->layer(); });
-  return pictures;
-}
-
 QRectF drawn_rect(const Bounds& bounds, qreal scale) {
   return to_pixel_rect(bounds.left, bounds.top, bounds.width, bounds.height, scale);
 }
 
 }  // namespace
 
-FormCanvas::FormCanvas(Form& form, PictureCache& pictures, FormEvents& events, QWidget* parent)
+FormCanvas::FormCanvas(Form& form, PictureCache& pictures, const SendInput& send_input,
+                       QWidget* parent)
     : QWidget(parent),
       m_form(&form),
       m_pictures(pictures),
-      m_events(events),
+      m_send_input(send_input),
       m_pictures_in_order(pictures_in_drawing_order(form)) {
   const FormDesign& design = form.design();
   setFixedSize(to_pixels(design.client_width), to_pixels(design.client_height));
@@ -47,13 +40,13 @@ Control* FormCanvas::control_at(QPointF point) const {
   if (m_form == nullptr) return nullptr;
   const qreal scale = devicePixelRatioF();
   for (auto label = m_form->labels().rbegin(); label != m_form->labels().rend(); ++label) {
-    if (drawn_rect(std::get<LabelState>((*label)->peek()).bounds, scale).contains(point)) {
+    if (drawn_rect((*label)->peek_state().bounds, scale).contains(point)) {
       return *label;
     }
   }
   for (auto picture = m_pictures_in_order.rbegin(); picture != m_pictures_in_order.rend();
        ++picture) {
-    const PictureState& state = std::get<PictureState>((*picture)->peek());
+    const PictureState& state = (*picture)->peek_state();
     if (state.visible && drawn_rect(state.bounds, scale).contains(point)) return *picture;
   }
   return nullptr;
@@ -71,7 +64,7 @@ void FormCanvas::paintEvent(QPaintEvent*) {
 }
 
 void FormCanvas::paint_picture(QPainter& painter, const Picture& picture) {
-  const PictureState& state = std::get<PictureState>(picture.peek());
+  const PictureState& state = picture.peek_state();
   if (!state.visible) return;
   const QRectF rect = drawn_rect(state.bounds, devicePixelRatioF());
   const QSize size(static_cast<int>(std::lround(rect.width())),
@@ -83,7 +76,7 @@ void FormCanvas::paint_picture(QPainter& painter, const Picture& picture) {
 // Captions are left-aligned from the top-left corner and broken into lines within the label's
 // width; whatever does not fit is cut off at the label's edges.
 void FormCanvas::paint_label(QPainter& painter, const Label& label) const {
-  const LabelState& state = std::get<LabelState>(label.peek());
+  const LabelState& state = label.peek_state();
   const QRectF rect = drawn_rect(state.bounds, devicePixelRatioF());
   painter.save();
   painter.setClipRect(rect);
@@ -102,7 +95,9 @@ void FormCanvas::mousePressEvent(QMouseEvent* event) {
 void FormCanvas::mouseReleaseEvent(QMouseEvent* event) {
   Control* pressed = std::exchange(m_pressed, nullptr);
   if (event->button() != Qt::LeftButton || pressed == nullptr) return;
-  if (control_at(event->position()) == pressed) m_events.click(*pressed);
+  if (m_form != nullptr && control_at(event->position()) == pressed) {
+    m_send_input(Click{.form = m_form->name(), .control = pressed->name()});
+  }
 }
 
 }  // namespace totechita::desktop

@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <vector>
 
-#include "desktop/form_events.hpp"
 #include "desktop/picture_cache.hpp"
+#include "desktop/send_input.hpp"
 #include "runtime/form.hpp"
 
 namespace totechita::desktop {
@@ -14,7 +14,7 @@ namespace totechita::desktop {
 // event.
 class FormCanvas final : public QWidget {
  public:
-  FormCanvas(Form& form, PictureCache& pictures, FormEvents& events, QWidget* parent);
+  FormCanvas(Form& form, PictureCache& pictures, const SendInput& send_input, QWidget* parent);
 
   // The form was unloaded: draw and send nothing more.
   void detach() { m_form = nullptr; }
@@ -32,7 +32,7 @@ class FormCanvas final : public QWidget {
 
   Form* m_form;
   PictureCache& m_pictures;
-  FormEvents& m_events;
+  const SendInput& m_send_input;
   std::vector<Picture*> m_pictures_in_order;  // bottom first; the labels go over them all
   Control* m_pressed = nullptr;
 };

@@ -26,11 +26,11 @@ Qt::WindowFlags window_flags(const FormDesign& design) {
 
 }  // namespace
 
-FormWindow::FormWindow(Form& form, PictureCache& pictures, FormEvents& events)
+FormWindow::FormWindow(Form& form, PictureCache& pictures, const SendInput& send_input)
     : QWidget(nullptr, window_flags(form.design())),
       m_form(&form),
-      m_events(events),
-      m_canvas(new FormCanvas(form, pictures, events, this)) {
+      m_send_input(send_input),
+      m_canvas(new FormCanvas(form, pictures, send_input, this)) {
   // Named after its form, so that tools and tests can tell the windows apart.
   setObjectName(QString::fromStdString(form.name()));
   setWindowTitle(QString::fromStdString(form.design().caption));
@@ -45,7 +45,7 @@ FormWindow::FormWindow(Form& form, PictureCache& pictures, FormEvents& events)
   if (!form.menu().empty()) {
     m_menu_bar = new QMenuBar(this);
     fill_menu_bar(*m_menu_bar, form.menu(), [this](const MenuItem& item) {
-      if (m_form != nullptr) m_events.choose(item);
+      if (m_form != nullptr) m_send_input(MenuCommand{.form = m_form->name(), .item = item.name});
     });
     layout->setMenuBar(m_menu_bar);
   }
@@ -120,14 +120,14 @@ void FormWindow::refresh() {
 void FormWindow::keyPressEvent(QKeyEvent* event) {
   if (m_form == nullptr || !m_form->on_key_down) return;
   if (const std::optional<int> code = windows_key_code(event->key(), event->modifiers())) {
-    m_events.key_down(*code);
+    m_send_input(KeyDown{*code});
   }
 }
 
 // The close box unloads the form; the runtime decides what follows, so Qt closes nothing itself.
 void FormWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
-  if (m_form != nullptr) m_events.close(*m_form);
+  if (m_form != nullptr) m_send_input(CloseBox{m_form->name()});
 }
 
 }  // namespace totechita::desktop

@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "desktop/form_canvas.hpp"
-#include "desktop/form_events.hpp"
 #include "desktop/picture_cache.hpp"
+#include "desktop/send_input.hpp"
 #include "runtime/form.hpp"
 
 namespace totechita::desktop {
@@ -16,7 +16,7 @@ namespace totechita::desktop {
 // the form's design says, the menu bar above the client area, key-downs and the close box.
 class FormWindow final : public QWidget {
  public:
-  FormWindow(Form& form, PictureCache& pictures, FormEvents& events);
+  FormWindow(Form& form, PictureCache& pictures, const SendInput& send_input);
 
   void show_and_activate();
   // The form was unloaded: the window goes blank and sends nothing more.
@@ -37,7 +37,7 @@ class FormWindow final : public QWidget {
   void centre_on_screen(QRect frame, QRect client);
 
   Form* m_form;
-  FormEvents& m_events;
+  const SendInput& m_send_input;
   FormCanvas* m_canvas;
   QMenuBar* m_menu_bar = nullptr;
   std::uint64_t m_painted_revision = 0;

@@ -33,7 +33,7 @@ QtPlatform::~QtPlatform() {
 // A window takes the default font when it is made, and its menu bar takes the window's.
 void QtPlatform::form_loaded(Form& form) {
   if (!form.menu().empty()) use_japanese_default_font();
-  m_windows[&form] = std::make_unique<FormWindow>(form, m_pictures, m_events);
+  m_windows[&form] = std::make_unique<FormWindow>(form, m_pictures, m_send_input);
 }
 
 void QtPlatform::form_shown(Form& form) {
@@ -75,7 +75,6 @@ void QtPlatform::message_box(std::string_view prompt, std::string_view title) {
     window->canvas().repaint();
   run_message_box(to_qstring(prompt), to_qstring(title),
                   m_shown.empty() ? nullptr : m_shown.back());
-  if (m_on_message_box_closed) m_on_message_box_closed();
 }
 
 void QtPlatform::program_ended(int status) { QCoreApplication::exit(status); }

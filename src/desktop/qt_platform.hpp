@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "desktop/form_events.hpp"
 #include "desktop/form_window.hpp"
 #include "desktop/picture_cache.hpp"
+#include "desktop/send_input.hpp"
 #include "runtime/platform.hpp"
 
 namespace totechita::desktop {
@@ -17,7 +17,7 @@ namespace totechita::desktop {
 // program (the event loop quits with its exit status).
 class QtPlatform final : public Platform {
  public:
-  explicit QtPlatform(FormEvents& events) : m_events(events) {}
+  explicit QtPlatform(SendInput send_input) : m_send_input(std::move(send_input)) {}
   ~QtPlatform() override;
   QtPlatform(const QtPlatform&) = delete;
   QtPlatform& operator=(const QtPlatform&) = delete;
@@ -28,10 +28,6 @@ class QtPlatform final : public Platform {
   void message_box(std::string_view prompt, std::string_view title) override;
   void program_ended(int status) override;
 
-  // Called when a message box has closed: the game clock stood still while it was open.
-  void set_on_message_box_closed(std::function<void()> handler) {
-    m_on_message_box_closed = std::move(handler);
-  }
   // Repaints the windows whose forms show something new.
   void refresh_windows();
   FormWindow* window(const Form& form) const;
@@ -41,12 +37,11 @@ class QtPlatform final : public Platform {
   // Drops the pictures of an unloaded form that no loaded form shows.
   void drop_pictures_of(const Form& unloaded);
 
-  FormEvents& m_events;
+  SendInput m_send_input;
   PictureCache m_pictures;
   std::map<const Form*, std::unique_ptr<FormWindow>> m_windows;
   std::vector<FormWindow*> m_shown;              // loaded, in the order last shown
   std::vector<QPointer<FormWindow>> m_unloaded;  // deleted once their events are over
-  std::function<void()> m_on_message_box_closed;
 };
 
 }  // namespace totechita::desktop

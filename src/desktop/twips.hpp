@@ -4,11 +4,9 @@
 #include <cmath>
 
 #include "runtime/control_state.hpp"
+#include "runtime/layout_units.hpp"
 
 namespace totechita::desktop {
-
-// Forms are laid out in twips, 15 to a logical pixel.
-inline constexpr double kTwipsPerPixel = 15;
 
 inline int to_pixels(Twips twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace totechita::desktop {
+namespace totechita::playback {
 
 // A picture of one window, and where its client area begins (below the menu bar, if any).
 struct Snapshot {
@@ -13,10 +13,9 @@ struct Snapshot {
   int client_top = 0;
 };
 
-// Plays a short scripted game on a stepped clock and takes pictures along the way: the title,
-// the board in play (enemies and plane placed, a bomb down, the player walking), the finale
-// with its character and house, and the ending. The finale is reached by writing the score
-// directly; message boxes are closed as they come.
+// Plays the demo script (demo.script) through the real windows on a stepped clock, message boxes
+// closed as they come, and takes pictures along the way: the title, the board in play, the finale
+// with its character and house, and the ending.
 std::vector<Snapshot> play_demo();
 
-}  // namespace totechita::desktop
+}  // namespace totechita::playback

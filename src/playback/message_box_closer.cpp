@@ -1,29 +1,27 @@
 #include "playback/message_box_closer.hpp"
 
 #include <QApplication>
+#include <QEvent>
+#include <QTimer>
 
-namespace totechita::desktop {
-
-namespace {
-constexpr int kPollMilliseconds = 10;
-}
+namespace totechita::playback {
 
 MessageBoxCloser::MessageBoxCloser(std::function<void(QMessageBox&)> inspect,
                                    std::function<int()> reading_time)
     : m_inspect(std::move(inspect)), m_reading_time(std::move(reading_time)) {
-  QObject::connect(&m_poll, &QTimer::timeout, &m_poll, [this] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr || !box->isVisible() || box == m_being_read) return;
-    if (m_inspect) m_inspect(*box);
-    const int reading = m_reading_time ? m_reading_time() : 0;
-    if (reading <= 0) {
-      box->accept();
-      return;
-    }
-    m_being_read = box;
-    QTimer::singleShot(reading, box, &QMessageBox::accept);
-  });
-  m_poll.start(kPollMilliseconds);
+  QApplication::instance()->installEventFilter(this);
 }
 
-}  // namespace totechita::desktop
+MessageBoxCloser::~MessageBoxCloser() { QApplication::instance()->removeEventFilter(this); }
+
+// The box is shown before its own event loop runs: the OK is pressed from inside that loop.
+bool MessageBoxCloser::eventFilter(QObject* watched, QEvent* event) {
+  auto* box = event->type() == QEvent::Show ? qobject_cast<QMessageBox*>(watched) : nullptr;
+  if (box == nullptr || event->spontaneous()) return false;
+  if (m_inspect) m_inspect(*box);
+  const int reading = m_reading_time ? m_reading_time() : 0;
+  QTimer::singleShot(std::max(reading, 0), box, &QMessageBox::accept);
+  return false;
+}
+
+}  // namespace totechita::playback

@@ -4,11 +4,14 @@
 #include <QTimer>
 #include <algorithm>
 
-namespace totechita::desktop {
+namespace totechita::playback {
 
 // The times of the jumps are known up to the first `until`, whose length depends on the game.
-ReplayDriver::ReplayDriver(ScriptedSession& session, const std::vector<script::Command>& commands)
-    : m_session(session), m_closer({}, [this] { return reading_time(); }) {
+ReplayDriver::ReplayDriver(ScriptedSession& session, const std::vector<script::Command>& commands,
+                           desktop::ClockDriver::TimeSource real_now)
+    : m_session(session),
+      m_real_now(std::move(real_now)),
+      m_closer({}, [this] { return reading_time(); }) {
   Millis time = 0;
   for (const script::Command& command : commands) {
     if (std::holds_alternative<script::Until>(command.action)) break;
@@ -21,15 +24,15 @@ ReplayDriver::ReplayDriver(ScriptedSession& session, const std::vector<script::C
 }
 
 void ReplayDriver::start() {
-  m_real.start();
+  m_started_at = m_real_now();
   m_session.start();
 }
 
 // A frame at a time, each when the real clock has come to it.
 void ReplayDriver::advance_to(Millis time) {
   while (m_session.now() < time && !runtime().ended()) {
-    const Millis frame = std::min(time, m_session.now() + ClockDriver::kFrame);
-    const Millis real_wait = frame - m_real.elapsed();
+    const Millis frame = std::min(time, m_session.now() + desktop::ClockDriver::kFrame);
+    const Millis real_wait = frame - (m_real_now() - m_started_at);
     if (real_wait > 0) {
       QEventLoop loop;
       QTimer::singleShot(static_cast<int>(real_wait), &loop, &QEventLoop::quit);
@@ -47,4 +50,4 @@ int ReplayDriver::reading_time() {
   return static_cast<int>(m_jumps[m_next_jump++].second);
 }
 
-}  // namespace totechita::desktop
+}  // namespace totechita::playback

@@ -8,7 +8,7 @@
 
 #include "game/program.hpp"
 
-namespace totechita::desktop {
+namespace totechita::playback {
 
 namespace {
 
@@ -32,7 +32,7 @@ ScriptedSession::ScriptedSession(std::uint64_t seed, Start start)
 
 void ScriptedSession::start() { m_game.start(start_program); }
 
-int follow_plan(ClockDriver& driver, Millis& clock, Millis time) {
+int follow_plan(desktop::ClockDriver& driver, Millis& clock, Millis time) {
   int wake_ups = 0;
   while (driver.planned_wake() && *driver.planned_wake() <= time) {
     clock = std::max(clock, *driver.planned_wake());
@@ -58,7 +58,7 @@ void ScriptedSession::jump(Millis milliseconds) {
 void ScriptedSession::press_key(int qt_key, int count, Qt::KeyboardModifiers modifiers) {
   Form* active = m_game.runtime().active_form();
   if (active == nullptr) return;
-  FormWindow* target = m_game.platform().window(*active);
+  desktop::FormWindow* target = m_game.platform().window(*active);
   for (int i = 0; i < count; ++i) {
     QKeyEvent press(QEvent::KeyPress, qt_key, modifiers);
     QCoreApplication::sendEvent(target, &press);
@@ -69,7 +69,7 @@ void ScriptedSession::press_key(int qt_key, int count, Qt::KeyboardModifiers mod
 
 bool ScriptedSession::choose(const QString& caption) {
   Form* active = m_game.runtime().active_form();
-  FormWindow* target = active != nullptr ? m_game.platform().window(*active) : nullptr;
+  desktop::FormWindow* target = active != nullptr ? m_game.platform().window(*active) : nullptr;
   if (target == nullptr || target->menu_bar() == nullptr) return false;
   QAction* command = find_command(target->menu_bar()->actions(), caption);
   if (command == nullptr) return false;
@@ -77,9 +77,9 @@ bool ScriptedSession::choose(const QString& caption) {
   return true;
 }
 
-FormWindow* ScriptedSession::window(std::string_view form_name) {
+desktop::FormWindow* ScriptedSession::window(std::string_view form_name) {
   Form* form = m_game.runtime().find_form(form_name);
   return form != nullptr ? m_game.platform().window(*form) : nullptr;
 }
 
-}  // namespace totechita::desktop
+}  // namespace totechita::playback

@@ -7,11 +7,11 @@
 #include "desktop/desktop_game.hpp"
 #include "desktop/form_window.hpp"
 
-namespace totechita::desktop {
+namespace totechita::playback {
 
 // Moves a stepped real clock on to `time`, waking the driver at each time it planned on the way;
 // returns how often it woke. The clock never goes back.
-int follow_plan(ClockDriver& driver, Millis& clock, Millis time);
+int follow_plan(desktop::ClockDriver& driver, Millis& clock, Millis time);
 
 // A desktop game whose real clock moves only when told, played with real Qt events: for the
 // front-end tests and the screenshot demo. The clock driver sleeps and wakes as it plans to.
@@ -41,16 +41,16 @@ class ScriptedSession {
   // A setup write made from outside the game, as one event.
   void change(const std::function<void()>& action) { m_game.runtime().change(action); }
 
-  FormWindow* window(std::string_view form_name);
+  desktop::FormWindow* window(std::string_view form_name);
   template <class F>
   F& form() {
     return static_cast<F&>(*m_game.runtime().find_form(F::kName));
   }
-  DesktopGame& game() { return m_game; }
+  desktop::DesktopGame& game() { return m_game; }
 
  private:
   Millis m_clock = 0;
-  DesktopGame m_game;
+  desktop::DesktopGame m_game;
 };
 
-}  // namespace totechita::desktop
+}  // namespace totechita::playback

@@ -3,7 +3,7 @@
 #include "playback/scripted_session.hpp"
 #include "script/script_driver.hpp"
 
-namespace totechita::desktop {
+namespace totechita::playback {
 
 // Plays scripts through the real windows, as a player would: a key as a Qt key event to the
 // active window, a click as a mouse press and release in the middle of the control (which must
@@ -15,15 +15,17 @@ class WindowScriptDriver final : public script::ScriptDriver {
 
   Runtime& runtime() override { return m_session.game().runtime(); }
   void start() override { m_session.start(); }
-  void key_down(int key_code) override;
-  void click(Control& control) override;
-  void choose(const MenuItem& item) override;
-  void close(Form& form) override;
+  void input(const Input& input) override;
   void advance_to(Millis time) override { m_session.run_until(time); }
   void jump(Millis milliseconds) override { m_session.jump(milliseconds); }
 
  private:
+  void give(const KeyDown& key);
+  void give(const Click& click);
+  void give(const MenuCommand& command);
+  void give(const CloseBox& close);
+
   ScriptedSession& m_session;
 };
 
-}  // namespace totechita::desktop
+}  // namespace totechita::playback

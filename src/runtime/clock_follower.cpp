@@ -21,7 +21,9 @@ class Serving {
 }  // namespace
 
 ClockFollower::ClockFollower(Runtime& runtime, TimeSource real_now)
-    : m_runtime(runtime), m_real_now(std::move(real_now)) {}
+    : m_runtime(runtime), m_real_now(std::move(real_now)) {
+  m_runtime.set_on_message_box_closed([this] { note_clock_stopped(); });
+}
 
 void ClockFollower::catch_up() {
   Scheduler& scheduler = m_runtime.scheduler();
@@ -40,12 +42,14 @@ void ClockFollower::catch_up() {
   m_runtime.release_unloaded();
 }
 
-bool ClockFollower::deliver(const std::function<void()>& event) {
+bool ClockFollower::deliver(const Input& input) {
   if (m_serving || m_runtime.ended()) return false;
   catch_up();
+  if (m_runtime.ended()) return false;  // the time caught up ended the program
   {
     Serving serving(m_serving);
-    event();
+    if (m_observer) m_observer->input(m_runtime.scheduler().now(), input);
+    m_runtime.deliver(input);
   }
   m_runtime.release_unloaded();
   return true;
@@ -59,7 +63,7 @@ std::optional<Millis> ClockFollower::next_due() const {
 void ClockFollower::jump_to(Millis time) {
   Scheduler& scheduler = m_runtime.scheduler();
   if (time <= scheduler.now()) return;
-  if (m_on_jump) m_on_jump(scheduler.now(), time);
+  if (m_observer) m_observer->jumped(scheduler.now(), time);
   scheduler.jump_to(time);
 }
 

@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 
+#include "runtime/input.hpp"
 #include "runtime/runtime.hpp"
 
 namespace totechita {
@@ -14,9 +15,10 @@ namespace totechita {
 // A catch-up serves every instant up to the real time in order, so the game does the same at
 // any rate of wake-ups; the front end wakes it when the next tick that can change something is
 // due (the scheduler skips quiet ones). Input is served at once: the clock first catches up,
-// then the event runs. A message box stops the clock; when it closes, or when the real clock has
+// then the input runs. A message box stops the clock; when it closes, or when the real clock has
 // run far ahead of the next due tick (a stalled process, a hidden page), virtual time jumps to
-// the real time and each overdue timer ticks once, without making up the ticks it missed.
+// the real time and each overdue timer ticks once, without making up the ticks it missed. An
+// observer hears of every input and every jump, at the virtual time each reached the game.
 class ClockFollower {
  public:
   using TimeSource = std::function<Millis()>;
@@ -32,16 +34,16 @@ class ClockFollower {
   bool serving() const { return m_serving; }
 
   void catch_up();
-  // Runs `event` at the real time once the clock has caught up. Nothing runs, and it says
+  // Delivers `input` at the real time once the clock has caught up. Nothing runs, and it says
   // false, while another event or a message box is open, or once the program has ended.
-  bool deliver(const std::function<void()>& event);
-  // A message box has closed just now: the next catch-up jumps over the time it was open, to
-  // this moment, and serves the time since in full.
+  bool deliver(const Input& input);
+  // The clock stood still until just now (a message box has closed, or the real clock was
+  // stalled): the next catch-up jumps over that time, to this moment, and serves the time since
+  // in full. Every message box of the runtime calls it when it closes.
   void note_clock_stopped() { m_jump_to = m_real_now(); }
-  // Told of each jump of the virtual clock, from one time to the other, before it is made.
-  void set_on_jump(std::function<void(Millis from, Millis to)> on_jump) {
-    m_on_jump = std::move(on_jump);
-  }
+  // `observer` (which outlives the clock) hears of each input before it runs and of each jump
+  // before it is made.
+  void set_observer(InputObserver& observer) { m_observer = &observer; }
   // The virtual time of the next tick that can change something; none once nothing can.
   std::optional<Millis> next_due() const;
 
@@ -52,7 +54,7 @@ class ClockFollower {
   TimeSource m_real_now;
   bool m_serving = false;
   std::optional<Millis> m_jump_to;
-  std::function<void(Millis from, Millis to)> m_on_jump;
+  InputObserver* m_observer = nullptr;
 };
 
 }  // namespace totechita

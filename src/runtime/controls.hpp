@@ -14,6 +14,8 @@ namespace totechita {
 template <class State>
 class BoundedControl : public Control {
  public:
+  // The state read without the journal seeing it (Control::peek), as its own kind.
+  const State& peek_state() const { return std::get<State>(peek()); }
   const Bounds& bounds() const { return read<State>().bounds; }
   Twips left() const { return bounds().left; }
   Twips top() const { return bounds().top; }

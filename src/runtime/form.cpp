@@ -37,14 +37,20 @@ void Form::note_change(const Control& control, const ControlState& before) {
       control, Overloaded{
                    // A hidden picture that moves (the plane before it is shown) shows nothing.
                    [&](const Picture& picture) {
-                     return std::get<PictureState>(picture.peek()).visible ||
-                            std::get<PictureState>(before).visible;
+                     return picture.peek_state().visible || std::get<PictureState>(before).visible;
                    },
                    [](const Label&) { return true; },
                    [](const TextBox&) { return false; },
                    [](const Timer&) { return false; },
                });
   if (shown) m_shown_revision = control.revision();
+}
+
+std::vector<Picture*> pictures_in_drawing_order(const Form& form) {
+  std::vector<Picture*> pictures = form.pictures();
+  std::stable_sort(pictures.begin(), pictures.end(),
+                   [](const Picture* a, const Picture* b) { return a->layer() < b->layer(); });
+  return pictures;
 }
 
 void Form::Randomize() { m_runtime.randomize(); }

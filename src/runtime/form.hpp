@@ -89,4 +89,9 @@ class Form {
   std::uint64_t m_shown_revision = 0;
 };
 
+// How every front end draws a form: its pictures by layer, lowest first, in declaration order
+// within a layer; then every label, in declaration order, above them all. The last drawn is on
+// top, and takes a click.
+std::vector<Picture*> pictures_in_drawing_order(const Form& form);
+
 }  // namespace totechita

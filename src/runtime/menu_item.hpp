@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace totechita {
@@ -15,5 +16,15 @@ struct MenuItem {
 
   bool is_separator() const { return caption == "-"; }
 };
+
+// An item by name, searched through submenus; none when the menu has no such item.
+inline const MenuItem* find_menu_item_named(const std::vector<MenuItem>& items,
+                                            std::string_view name) {
+  for (const MenuItem& item : items) {
+    if (item.name == name) return &item;
+    if (const MenuItem* found = find_menu_item_named(item.children, name)) return found;
+  }
+  return nullptr;
+}
 
 }  // namespace totechita

@@ -94,6 +94,7 @@ void Runtime::message_box(std::string_view prompt) {
   m_journal.note_effect();
   trace("msgbox " + std::string(prompt));
   m_platform.message_box(prompt, m_title);
+  if (m_on_message_box_closed) m_on_message_box_closed();
 }
 
 void Runtime::randomize() {
@@ -114,27 +115,36 @@ Form* Runtime::find_form(std::string_view name) const {
   return it == m_forms.end() ? nullptr : it->get();
 }
 
-void Runtime::key_down(int key_code) {
-  run_event([&] {
-    Form* form = active_form();
-    if (form != nullptr && form->on_key_down) form->on_key_down(key_code);
-  });
+Form* Runtime::form_named_or_active(const std::string& name) const {
+  return name.empty() ? active_form() : find_form(name);
 }
 
-void Runtime::click(Control& control) {
+// The target is looked up as the input arrives: by then an earlier event may have unloaded it.
+void Runtime::deliver(const Input& input) {
   run_event([&] {
-    if (control.form().loaded() && control.on_click) control.on_click();
+    std::visit(Overloaded{
+                   [&](const KeyDown& key) {
+                     Form* form = active_form();
+                     if (form != nullptr && form->on_key_down) form->on_key_down(key.key_code);
+                   },
+                   [&](const Click& click) {
+                     Form* form = form_named_or_active(click.form);
+                     Control* control = form != nullptr ? form->find(click.control) : nullptr;
+                     if (control != nullptr && control->on_click) control->on_click();
+                   },
+                   [&](const MenuCommand& command) {
+                     Form* form = form_named_or_active(command.form);
+                     const MenuItem* item = form != nullptr
+                                                ? find_menu_item_named(form->menu(), command.item)
+                                                : nullptr;
+                     if (item != nullptr && item->on_click) item->on_click();
+                   },
+                   [&](const CloseBox& close) {
+                     if (Form* form = form_named_or_active(close.form)) unload(*form);
+                   },
+               },
+               input);
   });
-}
-
-void Runtime::choose(const MenuItem& item) {
-  run_event([&] {
-    if (item.on_click) item.on_click();
-  });
-}
-
-void Runtime::close(Form& form) {
-  run_event([&] { unload(form); });
 }
 
 void Runtime::change(const std::function<void()>& action) { run_event(action); }

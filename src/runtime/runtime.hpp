@@ -9,6 +9,7 @@
 
 #include "runtime/change_journal.hpp"
 #include "runtime/form.hpp"
+#include "runtime/input.hpp"
 #include "runtime/platform.hpp"
 #include "runtime/random_source.hpp"
 #include "runtime/scheduler.hpp"
@@ -16,8 +17,9 @@
 namespace totechita {
 
 // The application: the loaded forms, show / unload / end, message boxes, the random source and
-// the clock. Every event (a tick, a key, a click, a menu command, the close box) runs through
-// one error boundary: a runtime error shows the runtime's error message and ends the program.
+// the clock. Every event (a tick, or an input: a key, a click, a menu command, the close box)
+// runs through one error boundary: a runtime error shows the runtime's error message and ends
+// the program.
 class Runtime {
  public:
   static constexpr int kErrorExitStatus = 1;
@@ -52,14 +54,16 @@ class Runtime {
   // Ends the program at once: nothing after it in the running handler is done.
   [[noreturn]] void end();
   void message_box(std::string_view prompt);
+  // Called each time a message box has closed: the game clock stood still while it was open.
+  void set_on_message_box_closed(std::function<void()> handler) {
+    m_on_message_box_closed = std::move(handler);
+  }
   void randomize();
   float rnd();
 
-  // Input, delivered to the active form (the most recently shown one still loaded).
-  void key_down(int key_code);
-  void click(Control& control);
-  void choose(const MenuItem& item);
-  void close(Form& form);
+  // An input, as one event: a key-down goes to the active form (the most recently shown one
+  // still loaded), the others to the form they name.
+  void deliver(const Input& input);
   // A change made from outside the game (setting up a test case), as one event.
   void change(const std::function<void()>& action);
 
@@ -84,12 +88,14 @@ class Runtime {
   void activate(Form& form);
   void finish(int status);
   void trace(std::string_view line);
+  Form* form_named_or_active(const std::string& name) const;
 
   Platform& m_platform;
   ChangeJournal m_journal;
   Scheduler m_scheduler;
   RandomSource m_random;
   Trace m_trace;
+  std::function<void()> m_on_message_box_closed;
   std::string m_title;
   std::vector<std::unique_ptr<Form>> m_forms;     // loaded, in creation order
   std::vector<Form*> m_shown;                     // loaded, in the order last shown

@@ -19,10 +19,7 @@ class HeadlessDriver final : public ScriptDriver {
   const HeadlessPlatform& platform() const { return m_platform; }
 
   void start() override;
-  void key_down(int key_code) override { m_runtime.key_down(key_code); }
-  void click(Control& control) override { m_runtime.click(control); }
-  void choose(const MenuItem& item) override { m_runtime.choose(item); }
-  void close(Form& form) override { m_runtime.close(form); }
+  void input(const Input& input) override { m_runtime.deliver(input); }
   void advance_to(Millis time) override;
   void jump(Millis milliseconds) override;
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "runtime/control_state.hpp"
+#include "runtime/input.hpp"
 
 // The script language of totechita-script: one command a line. See README for the contract.
 namespace totechita::script {
@@ -34,18 +35,11 @@ struct Until {
   std::string value;
   Millis milliseconds;
 };  // no ref: end
-struct Key {
-  int code;
-  int count;
-};
-struct Click {
-  std::string control;
-};
-struct Menu {
-  std::string item;
-};
-struct Close {
-  std::string form;
+// `key NAME [COUNT]`, `click CONTROL`, `menu ITEM`, `close FORM`. As written, a click or a menu
+// command names no form (it goes to the active one) and a menu item may go by its caption.
+struct PlayerInput {
+  Input input;
+  int count = 1;  // key-downs in a row, at one instant
 };
 struct Set {
   Ref ref;
@@ -62,8 +56,7 @@ struct Dump {
   std::string form;
 };  // empty: every loaded form
 
-using Action =
-    std::variant<Seed, Wait, Jump, Until, Key, Click, Menu, Close, Set, Print, Expect, Dump>;
+using Action = std::variant<Seed, Wait, Jump, Until, PlayerInput, Set, Print, Expect, Dump>;
 
 struct Command {
   int line = 0;

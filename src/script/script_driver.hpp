@@ -24,12 +24,8 @@ class ScriptDriver {
   virtual Runtime& runtime() = 0;
   // Starts the program with its title screen at t=0.
   virtual void start() = 0;
-  // One key-down, to the active form.
-  virtual void key_down(int key_code) = 0;
-  virtual void click(Control& control) = 0;
-  virtual void choose(const MenuItem& item) = 0;
-  // The close box of a loaded form.
-  virtual void close(Form& form) = 0;
+  // One input, whose form and menu item are named exactly (resolve_input, script_lookup.hpp).
+  virtual void input(const Input& input) = 0;
   // Moves the clock on to `time`, serving every tick due up to it in order.
   virtual void advance_to(Millis time) = 0;
   // Moves the clock on by `milliseconds` at once, as after a message box or a stall: each

@@ -142,20 +142,20 @@ Action parse_action(const std::vector<std::string>& w) {
     expect_words(w, 2, 3, "key NAME [COUNT]");
     const int count =
         w.size() == 3 ? static_cast<int>(whole_number(w[2], 1, kMaxKeyCount, "the count")) : 1;
-    return Key{key_code(w[1]), count};
+    return PlayerInput{KeyDown{key_code(w[1])}, count};
   }
   if (verb == "click") {
     expect_words(w, 2, 2, "click CONTROL");
-    return Click{w[1]};
+    return PlayerInput{Click{.form = "", .control = w[1]}};
   }
   if (verb == "menu") {
     expect_words(w, 2, 2, "menu ITEM");
-    return Menu{w[1]};
+    return PlayerInput{MenuCommand{.form = "", .item = w[1]}};
   }
   if (verb == "close") {
     expect_words(w, 2, 2, "close FORM");
     if (!is_form_name(w[1])) throw Failure{"there is no form named " + w[1]};
-    return Close{w[1]};
+    return PlayerInput{CloseBox{w[1]}};
   }
   if (verb == "set") {
     expect_words(w, 3, 3, "set REF VALUE");

@@ -41,9 +41,10 @@ std::string json_colour(const std::optional<Rgb>& colour) {
   return hex;
 }
 
-// The window as designed: fixed in play, but part of what a form is.
-std::string window_design(const FormDesign& design) {
-  std::string json = ",\"BorderStyle\":";
+}  // namespace
+
+std::string window_design_members(const FormDesign& design) {
+  std::string json = "\"Caption\":" + json_quote(design.caption) + ",\"BorderStyle\":";
   json += design.border == BorderStyle::none ? "\"none\"" : "\"fixed single\"";
   json += ",\"ClientWidth\":" + format_value(static_cast<double>(design.client_width));
   json += ",\"ClientHeight\":" + format_value(static_cast<double>(design.client_height));
@@ -54,17 +55,15 @@ std::string window_design(const FormDesign& design) {
   return json + ",\"BackColor\":" + json_colour(design.back_color);
 }
 
-// What a control shows that no handler changes: a picture's asset and layer, a label's colours
-// and font.
-std::string control_design(const Control& control) {
+std::string control_design_members(const Control& control) {
   return visit_control(control, Overloaded{
                                     [](const Picture& picture) {
-                                      return ",\"Picture\":" + json_quote(picture.asset()) +
+                                      return "\"Picture\":" + json_quote(picture.asset()) +
                                              ",\"Layer\":" + std::to_string(picture.layer());
                                     },
                                     [](const Label& label) {
                                       const LabelStyle& style = label.style();
-                                      return ",\"ForeColor\":" + json_colour(style.fore) +
+                                      return "\"ForeColor\":" + json_colour(style.fore) +
                                              ",\"BackColor\":" + json_colour(style.back) +
                                              ",\"FontName\":" + json_quote(style.font_family) +
                                              ",\"FontSize\":" + format_value(style.font_points);
@@ -74,12 +73,10 @@ std::string control_design(const Control& control) {
                                 });
 }
 
-}  // namespace
-
 std::string dump_form(const Form& form) {
   std::string json = "{\"form\":" + json_quote(form.name());
   json += form.loaded() ? ",\"Loaded\":true" : ",\"Loaded\":false";
-  json += ",\"Caption\":" + json_quote(form.design().caption) + window_design(form.design());
+  json += "," + window_design_members(form.design());
   json += ",\"controls\":{";
   const char* control_separator = "";
   for (const Control* control : form.controls()) {
@@ -96,7 +93,8 @@ std::string dump_form(const Form& form) {
       json += json_value(*read_property(*control, property));
       property_separator = ",";
     }
-    json += control_design(*control);
+    const std::string design = control_design_members(*control);
+    if (!design.empty()) json += "," + design;
     json += '}';
   }
   return json + "}}";

@@ -1,34 +1,54 @@
-// The functions the page's JavaScript calls. Forms, controls and menu items are named as the
-// script driver names them; input for a form that is no longer loaded is dropped, as a click on
-// a window that has just closed would be.
+// The functions the page's JavaScript calls. Input comes as a line of the script language
+// ("key Left", "click Label3", "menu mnumosa", "close Form2"), read by the script's own parser;
+// input for a form that is no longer loaded is dropped, as a click on a window that has just
+// closed would be.
 #include <emscripten/emscripten.h>
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
-#include "script/key_names.hpp"
-#include "script/script_lookup.hpp"
+#include "script/input_line.hpp"
+#include "script/script_json.hpp"
 #include "script/state_dump.hpp"
+#include "script/state_query.hpp"
 #include "web/web_game.hpp"
 
 namespace {
 
-using totechita::Control;
-using totechita::Form;
 using totechita::web::WebGame;
+namespace script = totechita::script;
 
 std::unique_ptr<WebGame> game;
-
-Form* loaded_form(const char* name) {
-  return game != nullptr ? game->runtime().find_form(name) : nullptr;
-}
 
 // The text lives until the next call: the page copies it at once.
 const char* handed_out(std::string text) {
   static std::string kept;
   kept = std::move(text);
   return kept.c_str();
+}
+
+// What `print`, `expect`, `until` (has it what it waits for, now?) and `dump` answer on the game
+// as it is: {"output":"..."}, {"reached":false,"failure":"..."} or {"failure":"..."}.
+std::string query(const script::Action& action) {
+  using totechita::json_quote;
+  const totechita::Runtime& runtime = game->runtime();
+  if (const auto* print = std::get_if<script::Print>(&action)) {
+    return "{\"output\":" + json_quote(script::printed_value(runtime, print->ref)) + "}";
+  }
+  if (const auto* dump = std::get_if<script::Dump>(&action)) {
+    return "{\"output\":" + json_quote(script::dump_lines(runtime, dump->form)) + "}";
+  }
+  if (const auto* expect = std::get_if<script::Expect>(&action)) {
+    const auto failure = script::expect_failure(runtime, *expect);
+    return failure ? "{\"failure\":" + json_quote(*failure) + "}" : "{}";
+  }
+  if (const auto* until = std::get_if<script::Until>(&action)) {
+    if (script::until_reached(runtime, *until)) return "{\"reached\":true}";
+    return "{\"reached\":false,\"failure\":" + json_quote(script::until_failure(runtime, *until)) +
+           "}";
+  }
+  return "{\"failure\":\"only print, expect, until and dump can be asked\"}";
 }
 
 }  // namespace
@@ -45,33 +65,13 @@ EMSCRIPTEN_KEEPALIVE void web_wake() {
   if (game != nullptr) game->wake();
 }
 
-// The key code of a key the script language names (Left, Up, Right, Down, Enter, Backspace): the
-// page's keys map to these words, so that the codes are written once, in the runtime.
-EMSCRIPTEN_KEEPALIVE int web_key_code(const char* word) {
-  return totechita::script::key_code_named(word).value_or(0);
-}
-
-// A key-down with its Windows key code, for the active form.
-EMSCRIPTEN_KEEPALIVE void web_key(int key_code) {
-  if (game != nullptr) game->deliver([key_code] { game->runtime().key_down(key_code); });
-}
-
-EMSCRIPTEN_KEEPALIVE void web_click(const char* form_name, const char* control_name) {
-  Form* form = loaded_form(form_name);
-  Control* control = form != nullptr ? form->find(control_name) : nullptr;
-  if (control != nullptr) game->deliver([control] { game->runtime().click(*control); });
-}
-
-EMSCRIPTEN_KEEPALIVE void web_menu(const char* form_name, const char* item_name) {
-  Form* form = loaded_form(form_name);
-  const totechita::MenuItem* item =
-      form != nullptr ? totechita::script::find_menu_item(form->menu(), item_name) : nullptr;
-  if (item != nullptr) game->deliver([item] { game->runtime().choose(*item); });
-}
-
-EMSCRIPTEN_KEEPALIVE void web_close(const char* form_name) {
-  Form* form = loaded_form(form_name);
-  if (form != nullptr) game->deliver([form] { game->runtime().close(*form); });
+// One input, as a line of the script language; says whether the line was one.
+EMSCRIPTEN_KEEPALIVE int web_input(const char* line) {
+  auto parsed = script::parse_input_line(line);
+  const auto* input = std::get_if<totechita::Input>(&parsed);
+  if (input == nullptr) return 0;
+  if (game != nullptr) game->deliver(*input);
+  return 1;
 }
 
 // The dumps of the forms to draw in this animation frame (see WebPlatform::take_frame).
@@ -80,10 +80,10 @@ EMSCRIPTEN_KEEPALIVE const char* web_frame() {
 }
 
 // The game as the script driver's `dump` shows it, with the name of the active form: what the
-// page offers for looking into a game from the browser's console, and to its tests.
+// page offers for looking into a game from the browser's console.
 EMSCRIPTEN_KEEPALIVE const char* web_state() {
   if (game == nullptr) return "null";
-  const Form* active = game->runtime().active_form();
+  const totechita::Form* active = game->runtime().active_form();
   std::string json = "{\"active\":" + (active != nullptr ? totechita::json_quote(active->name())
                                                          : std::string("null"));
   json += ",\"forms\":[";
@@ -93,6 +93,26 @@ EMSCRIPTEN_KEEPALIVE const char* web_state() {
     separator = ",";
   }
   return handed_out(json + "]}");
+}
+
+// A script checked by the game's own parser, as JSON (script_json.hpp): for players of scripts
+// in the page and its tests.
+EMSCRIPTEN_KEEPALIVE const char* web_script(const char* text) {
+  return handed_out(script::script_json(text));
+}
+
+// The answer of one line of `print`, `expect`, `until` or `dump` on the game as it is now.
+EMSCRIPTEN_KEEPALIVE const char* web_query(const char* line) {
+  auto parsed = script::parse_script(line);
+  const auto* commands = std::get_if<std::vector<script::Command>>(&parsed);
+  if (game == nullptr || commands == nullptr || commands->size() != 1) {
+    return handed_out("{\"failure\":\"not one command\"}");
+  }
+  try {
+    return handed_out(query(commands->front().action));
+  } catch (const script::ScriptError& error) {
+    return handed_out("{\"failure\":" + totechita::json_quote(error.problem) + "}");
+  }
 }
 
 }  // extern "C"

@@ -35,7 +35,6 @@ WebGame::WebGame(std::uint64_t seed)
   m_runtime.set_trace([](Millis time, std::string_view line) {
     page_trace(static_cast<double>(time), std::string(line).c_str());
   });
-  m_platform.set_on_message_box_closed([this] { m_clock.note_clock_stopped(); });
 }
 
 void WebGame::start() {
@@ -49,8 +48,8 @@ void WebGame::wake() {
   finish();
 }
 
-void WebGame::deliver(const std::function<void()>& event) {
-  if (m_clock.deliver(event)) finish();
+void WebGame::deliver(const Input& input) {
+  if (m_clock.deliver(input)) finish();
 }
 
 void WebGame::finish() {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 #include "runtime/clock_follower.hpp"
@@ -27,8 +26,8 @@ class WebGame {
   void start();
   // What the page's wake-up timer does.
   void wake();
-  // An input event, run at the real time; ignored while another event or a message box runs.
-  void deliver(const std::function<void()>& event);
+  // An input, delivered at the real time; ignored while another event or a message box runs.
+  void deliver(const Input& input);
 
   Runtime& runtime() { return m_runtime; }
   WebPlatform& platform() { return m_platform; }

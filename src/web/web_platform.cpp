@@ -47,7 +47,6 @@ void WebPlatform::form_unloaded(Form& form) {
 
 void WebPlatform::message_box(std::string_view prompt, std::string_view title) {
   page_message_box(std::string(prompt).c_str(), std::string(title).c_str());
-  if (m_on_message_box_closed) m_on_message_box_closed();
 }
 
 void WebPlatform::program_ended(int status) { page_program_ended(status); }

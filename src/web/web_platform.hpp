@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,11 +23,6 @@ class WebPlatform final : public Platform {
   void message_box(std::string_view prompt, std::string_view title) override;
   void program_ended(int status) override;
 
-  // Called when a message box has closed: the game clock stood still while it was open.
-  void set_on_message_box_closed(std::function<void()> handler) {
-    m_on_message_box_closed = std::move(handler);
-  }
-
   // Whether a window shows something that has changed since it was last drawn.
   bool frame_due() const;
   // The dumps of those forms, as a JSON array, for the page to draw now: a new window gets its
@@ -42,7 +36,6 @@ class WebPlatform final : public Platform {
   };
 
   std::vector<Window> m_windows;
-  std::function<void()> m_on_message_box_closed;
 };
 
 }  // namespace totechita::web

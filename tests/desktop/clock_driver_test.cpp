@@ -5,23 +5,13 @@
 #include "desktop/session_helpers.hpp"
 #include "playback/message_box_closer.hpp"
 #include "runtime/headless/headless_platform.hpp"
+#include "runtime/key_codes.hpp"
+#include "support/ticker.hpp"
 
 namespace totechita::desktop::testing {
 namespace {
 
-// A form whose one timer counts its ticks into a label.
-class Ticker final : public Form {
- public:
-  static constexpr std::string_view kName = "Ticker";
-  static constexpr std::int32_t kInterval = 1;
-  explicit Ticker(Runtime& runtime) : Form(runtime, std::string(kName), {}) {
-    Timer1.on_tick = [this] { Label1.set_caption(std::to_string(ticks() + 1)); };
-  }
-  int ticks() const { return std::stoi(Label1.caption()); }
-
-  Label Label1{*this, "Label1", {.caption = "0", .bounds = {}}};
-  Timer Timer1{*this, "Timer1", kInterval};
-};
+using totechita::testing::Ticker;
 
 // The clock driver alone, on a stepped clock, driving a ticker (the rules of the clock it follows
 // are tested with ClockFollower; here, when it wakes).
@@ -50,7 +40,7 @@ TEST_F(TickerClock, ATimerOfOneMillisecondWakesTheDriverOncePerFrameAndMissesNoT
 // Input is served at once and the next wake-up waits a frame.
 TEST_F(TickerClock, InputIsServedAtOnceAndTheNextWakeUpWaitsAFrame) {
   clock = 40;
-  driver.deliver([] {});
+  driver.deliver(KeyDown{kKeyRight});
   EXPECT_EQ(ticker().ticks(), 40);
   EXPECT_EQ(driver.planned_wake(), Millis{40 + ClockDriver::kFrame});
 }

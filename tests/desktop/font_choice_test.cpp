@@ -13,6 +13,8 @@
 namespace totechita::desktop {
 namespace {
 
+using namespace playback;
+
 // The credits name a Windows face.
 const LabelStyle kCredits{.fore = {255, 255, 255},
                           .back = {0, 0, 0},

@@ -13,6 +13,8 @@
 
 namespace totechita::desktop::testing {
 
+using namespace playback;  // the tests play the windows as playback does
+
 // What a player saw on the screen, written in the script driver's words with the game's
 // virtual time, so that it can be compared line by line with the driver's own output: a game
 // window shown ("t=0 show Form1") or hidden ("t=1500 unload Form1"), a message box

@@ -9,6 +9,8 @@
 namespace totechita::desktop {
 namespace {
 
+using namespace playback;
+
 // A blank or nearly blank picture means a missing asset or a window that never painted.
 int colour_count(const QImage& image) {
   std::set<QRgb> colours;

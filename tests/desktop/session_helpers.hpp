@@ -11,6 +11,8 @@
 
 namespace totechita::desktop::testing {
 
+using namespace playback;  // the tests play the windows as playback does
+
 inline constexpr Millis kBoardShown = 1500;
 
 // A session standing on the board after the player's sprite first followed its fields to (0, 0).

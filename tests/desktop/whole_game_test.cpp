@@ -9,9 +9,9 @@
 #include "desktop/screen_transcript.hpp"
 #include "desktop/session_helpers.hpp"
 #include "playback/replay_driver.hpp"
-#include "playback/script_recorder.hpp"
 #include "playback/window_script_driver.hpp"
 #include "script/script_parser.hpp"
+#include "script/script_recorder.hpp"
 #include "script/script_runner.hpp"
 
 namespace totechita::desktop::testing {
@@ -82,8 +82,8 @@ TEST(Recording, ReplaysHeadlessToWhatTheScreenShowed) {
                               session.stall(700);
                           });
   std::ostringstream recording;
-  ScriptRecorder recorder(recording, 1);
-  session.game().set_observer(recorder);
+  script::ScriptRecorder recorder(recording, 1);
+  session.game().clock().set_observer(recorder);
   WindowScriptDriver driver(session);
   std::ostringstream ignored;
   EXPECT_EQ(exit_status_of([&] {
@@ -112,8 +112,8 @@ TEST(Replay, ShowsARecordingAtItsPaceAndIgnoresThePlayer) {
   ASSERT_EQ(script::run_headless(script, headless, complaint), 0) << complaint.str();
 
   ScriptedSession session(0, ScriptedSession::Start::later);
-  session.game().ignore_player_input([](const MenuItem&) { return false; });
-  ReplayDriver driver(session, parsed(script));
+  session.game().set_player_gate([](const Input&) { return false; });
+  ReplayDriver driver(session, parsed(script), ClockDriver::elapsed_clock());
   QTimer::singleShot(2000, [&] { QTest::keyClick(session.window("Form2"), Qt::Key_Right); });
   QElapsedTimer real;
   real.start();

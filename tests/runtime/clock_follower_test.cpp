@@ -7,36 +7,30 @@
 #include <vector>
 
 #include "runtime/headless/headless_platform.hpp"
+#include "runtime/key_codes.hpp"
+#include "support/ticker.hpp"
 
-namespace totechita {
+namespace totechita::testing {
 namespace {
 
-// A form whose one timer counts its ticks into a label, every millisecond.
-class Ticker final : public Form {
- public:
-  static constexpr std::string_view kName = "Ticker";
-  explicit Ticker(Runtime& runtime) : Form(runtime, std::string(kName), {}) {
-    Timer1.on_tick = [this] { Label1.set_caption(std::to_string(ticks() + 1)); };
-  }
-  int ticks() const { return std::stoi(Label1.caption()); }
-
-  Label Label1{*this, "Label1", {.caption = "0", .bounds = {}}};
-  Timer Timer1{*this, "Timer1", 1};
-};
-
-// The follower on a real clock that moves only when the test moves it.
-class TickerClock : public ::testing::Test {
+// The follower on a real clock that moves only when the test moves it, telling what it observes.
+class TickerClock : public ::testing::Test, public InputObserver {
  protected:
   TickerClock() {
     runtime.start<Ticker>();
-    follower.set_on_jump([this](Millis from, Millis to) { jumps.emplace_back(from, to); });
+    follower.set_observer(*this);
   }
-  int ticks() { return static_cast<Ticker&>(*runtime.find_form(Ticker::kName)).ticks(); }
+  Ticker& ticker() { return static_cast<Ticker&>(*runtime.find_form(Ticker::kName)); }
+  int ticks() { return ticker().ticks(); }
+
+  void input(Millis time, const Input& given) override { inputs.emplace_back(time, given); }
+  void jumped(Millis from, Millis to) override { jumps.emplace_back(from, to); }
 
   Millis real = 0;
   HeadlessPlatform platform;
   Runtime runtime{platform, 0};
   ClockFollower follower{runtime, [this] { return real; }};
+  std::vector<std::pair<Millis, Input>> inputs;
   std::vector<std::pair<Millis, Millis>> jumps;
 };
 
@@ -73,25 +67,28 @@ TEST_F(TickerClock, AfterAMessageBoxTimeJumpsToWhenItClosedThenServesEveryTick) 
 }
 
 // Input runs at the real time once the clock has caught up, never inside another event, and
-// not at all once the program has ended.
+// not at all once the program has ended; the observer hears of each input that runs, when it runs.
 TEST_F(TickerClock, InputRunsAtTheRealTimeOneEventAtATime) {
   real = 40;
   Millis seen_at = -1;
-  bool nested_ran = false;
-  EXPECT_TRUE(follower.deliver([&] {
+  int keys = 0;
+  ticker().on_key([&] {
+    ++keys;
     seen_at = runtime.scheduler().now();
     EXPECT_TRUE(follower.serving());
-    EXPECT_FALSE(follower.deliver([&] { nested_ran = true; }));
-  }));
+    EXPECT_FALSE(follower.deliver(KeyDown{kKeyLeft}));
+  });
+  EXPECT_TRUE(follower.deliver(KeyDown{kKeyRight}));
   EXPECT_EQ(seen_at, 40);
   EXPECT_EQ(ticks(), 40);
-  EXPECT_FALSE(nested_ran);
+  EXPECT_EQ(keys, 1);
+  EXPECT_EQ(inputs, (std::vector<std::pair<Millis, Input>>{{40, KeyDown{kKeyRight}}}));
   EXPECT_EQ(follower.next_due(), 41);
   runtime.change([&] { runtime.unload(*runtime.find_form(Ticker::kName)); });
-  EXPECT_FALSE(follower.deliver([&] { nested_ran = true; }));
-  EXPECT_FALSE(nested_ran);
+  EXPECT_FALSE(follower.deliver(KeyDown{kKeyRight}));
+  EXPECT_EQ(inputs.size(), 1u);
   EXPECT_FALSE(follower.next_due());
 }
 
 }  // namespace
-}  // namespace totechita
+}  // namespace totechita::testing

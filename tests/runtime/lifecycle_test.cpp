@@ -38,14 +38,14 @@ TEST(Lifecycle, TheTitleShowsFifteenHundredMillisecondsThenTheBoardComesBeforeIt
 // Closing the last form ends the program: the board in play, or the title before the board.
 TEST(Lifecycle, ClosingTheLastFormEndsTheProgramAndNothingTicksAfter) {
   BoardGame board;
-  board.runtime.close(board.board());
+  board.runtime.deliver(CloseBox{"Form2"});
   board.wait(10000);
   EXPECT_EQ(board.events.back(), "t=1500 end");
   EXPECT_EQ(board.now(), 1500) << "no tick after the end";
   EXPECT_EQ(board.runtime.exit_status(), 0);
 
   HeadlessGame title;
-  title.runtime.close(*title.runtime.find_form("Form1"));
+  title.runtime.deliver(CloseBox{"Form1"});
   title.wait(5000);
   EXPECT_EQ(title.events, (Events{"t=0 show Form1", "t=0 unload Form1", "t=0 end"}));
 }
@@ -56,7 +56,7 @@ TEST(Lifecycle, ARuntimeErrorShowsTheErrorMessageAndEndsWithAFailureStatus) {
   runtime.set_title("T");
   runtime.start<Form2>();
   runtime.change([&] { static_cast<Form2*>(runtime.active_form())->Text1.set_text("abc"); });
-  runtime.key_down(kKeyRight);
+  runtime.deliver(KeyDown{kKeyRight});
   EXPECT_TRUE(runtime.ended());
   EXPECT_EQ(runtime.exit_status(), 1);
   EXPECT_EQ(platform.calls, (Events{"loaded Form2", "shown Form2",

@@ -36,8 +36,8 @@ TEST(ScriptParser, ReadsEveryCommandAndSkipsBlankAndCommentLines) {
   EXPECT_EQ(std::get<Seed>(commands[0].action).seed, 42u);
   EXPECT_EQ(std::get<Until>(commands[2].action).ref->property, "Loaded");
   EXPECT_FALSE(std::get<Until>(commands[3].action).ref.has_value());
-  EXPECT_EQ(std::get<Key>(commands[4].action).code, 39);
-  EXPECT_EQ(std::get<Key>(commands[4].action).count, 3);
+  EXPECT_EQ(std::get<PlayerInput>(commands[4].action).input, Input(KeyDown{39}));
+  EXPECT_EQ(std::get<PlayerInput>(commands[4].action).count, 3);
   EXPECT_EQ(std::get<Set>(commands[9].action).value, "a \"b\" \\c");
   EXPECT_EQ(std::get<Print>(commands[10].action).ref.form + "." +
                 std::get<Print>(commands[10].action).ref.control,

@@ -17,7 +17,7 @@ HeadlessGame::HeadlessGame(std::uint64_t seed, QuietTicks quiet_ticks)
 
 void HeadlessGame::key(int code, int count) {
   for (int i = 0; i < count; ++i)
-    runtime.key_down(code);
+    runtime.deliver(KeyDown{code});
 }
 
 void HeadlessGame::choose(std::string_view item_name) {
@@ -25,7 +25,7 @@ void HeadlessGame::choose(std::string_view item_name) {
   if (item == nullptr) {
     throw std::invalid_argument("the board's menu has no item " + std::string(item_name));
   }
-  runtime.choose(*item);
+  runtime.deliver(MenuCommand{.form = std::string(Form2::kName), .item = item->name});
 }
 
 void HeadlessGame::stand_at(const std::string& x, const std::string& y) {

@@ -64,7 +64,7 @@ std::string RandomPlayer::act_on_board(HeadlessGame& game) {
   if (kind < 58) {
     const char* label =
         kLabels[static_cast<std::size_t>(pick(0, static_cast<int>(kLabels.size()) - 1))];
-    game.runtime.click(*board.find(label));
+    game.runtime.deliver(Click{.form = std::string(Form2::kName), .control = label});
     return std::string("click ") + label;
   }
   if (kind < 64) {
@@ -89,7 +89,7 @@ std::string RandomPlayer::act_on_board(HeadlessGame& game) {
       game.choose("mnusuu");
       return "menu mnusuu";
     }
-    game.runtime.close(board);
+    game.runtime.deliver(CloseBox{std::string(Form2::kName)});
     return "close Form2";
   }
   game.key(pick(0, 255));
