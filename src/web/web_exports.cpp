@@ -9,6 +9,7 @@
 #include <string>
 
 #include "script/input_line.hpp"
+#include "script/script_driver.hpp"
 #include "script/script_json.hpp"
 #include "script/state_dump.hpp"
 #include "script/state_query.hpp"

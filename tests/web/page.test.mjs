@@ -4,17 +4,20 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { test } from 'node:test';
 import { page_sessions } from './page_session.mjs';
-import { ScriptPlayer, parse_script } from './script_player.mjs';
+import { ScriptPlayer } from './script_player.mjs';
 
-// The whole game's opening: walk over one of each ingredient, then craft a water bomb with a
-// click on the dry-ice count.
-const whole_game = parse_script(readFileSync(process.env.TOTECHITA_WHOLE_GAME_SCRIPT, 'utf8'));
-const first_craft = whole_game.findIndex(({ words }) => words.join(' ') === 'click Label3');
-const walk_over_ingredients = whole_game.slice(0, first_craft);
-const bomb_in_hand = whole_game.slice(0, first_craft + 1);
 const PHONE = { viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true };
 
 const sessions = page_sessions();
+
+// The whole game's opening: walk over one of each ingredient (up to the first craft), then
+// craft a water bomb with a click on the dry-ice count (the craft included).
+async function whole_game_opening({ craft }) {
+  const whole_game = await sessions.read_script(
+    readFileSync(process.env.TOTECHITA_WHOLE_GAME_SCRIPT, 'utf8'));
+  const first_craft = whole_game.findIndex(({ text }) => text.trim() === 'click Label3');
+  return whole_game.slice(0, first_craft + (craft ? 1 : 0));
+}
 
 async function open(options = {}) {
   return sessions.open({ seed: 1, ...options });
@@ -64,7 +67,7 @@ test('the title is borderless and centred, then the board has its caption, close
 test('Return and keypad Enter both drop the bomb in hand', async () => {
   for (const key of ['Enter', 'NumpadEnter']) {
     const game = await open();
-    await new ScriptPlayer(game, []).play(bomb_in_hand);
+    await new ScriptPlayer(game, []).play(await whole_game_opening({ craft: true }));
     await game.page.keyboard.press(key);
     await game.run_for(3);
     assert.equal(await value(game, 'Form2', 'Image5', 'Visible'), true, key);
@@ -109,7 +112,7 @@ test('the menu works from the keyboard; the close box ends the program and a new
 
 test('on a phone the board fills the width and the on-screen keys play', async () => {
   const game = await open({ context_options: PHONE });
-  await new ScriptPlayer(game, []).play(walk_over_ingredients);
+  await new ScriptPlayer(game, []).play(await whole_game_opening({ craft: false }));
   const board = await game.window('Form2').boundingBox();
   assert.ok(Math.abs(board.width - 390) < 1, `board ${board.width} wide`);
   const keys = game.page.locator('#touch-keys button');

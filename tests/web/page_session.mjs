@@ -44,18 +44,25 @@ export function launch_chromium() {
 
 // A page of the game at virtual time 0: the title has just been shown, nothing drawn yet.
 // Serves the site and launches Chromium once for a file of tests; both go when its tests end.
-// A game opens in the browser with `open(options)`.
+// A game opens in the browser with `open(options)`; `read_script(text)` reads a script with the
+// game's own parser (in a page of its own) and gives its commands.
 export function page_sessions() {
   const sessions = {};
   before(async () => {
     sessions.site = await serve_site();
     sessions.browser = await launch_chromium();
+    sessions.reader = await GamePage.open(sessions.browser, sessions.site.url);
   });
   after(async () => {
     await sessions.browser.close();
     sessions.site.close();
   });
   sessions.open = (options) => GamePage.open(sessions.browser, sessions.site.url, options);
+  sessions.read_script = async (text) => {
+    const read = await sessions.reader.page.evaluate((script) => totechita.script(script), text);
+    if (read.error) throw new Error(`line ${read.error.line}: ${read.error.problem}`);
+    return read.commands;
+  };
   return sessions;
 }
 

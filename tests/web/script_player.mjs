@@ -1,20 +1,15 @@
 // Plays a script of the headless driver (README, "The script driver") in the page, as a player
 // would: `key` as key presses, `click` as a mouse click on the control, `menu` as clicks through
 // the menu bar, `close` as a click on the close box, `wait` and `until` on the page's clock. The
-// page's own event lines, with `print` and `dump` answered between them, make the transcript to
-// compare with the driver's output. Values are read from the page's state, the driver's `dump`.
+// game's module reads the script with its own parser and answers `print`, `expect`, `until` and
+// `dump` itself: what is here is only how each command becomes a real key, click or tap. The
+// page's own event lines, with those answers between them, make the transcript to compare with
+// the driver's output.
 import { spawnSync } from 'node:child_process';
 
-const KEYS = { Left: 'ArrowLeft', Up: 'ArrowUp', Right: 'ArrowRight', Down: 'ArrowDown',
-  Enter: 'Enter', Backspace: 'Backspace', 37: 'ArrowLeft', 38: 'ArrowUp', 39: 'ArrowRight',
-  40: 'ArrowDown', 13: 'Enter', 8: 'Backspace' };
-
-export function parse_script(text) {
-  return text.split('\n').map((line, index) => ({
-    line: index + 1,
-    words: [...line.matchAll(/"([^"]*)"|(\S+)/g)].map((match) => match[1] ?? match[2]),
-  })).filter(({ words }) => words.length > 0 && !words[0].startsWith('#'));
-}
+// The real key of each key code the game knows.
+const KEYS = new Map([[37, 'ArrowLeft'], [38, 'ArrowUp'], [39, 'ArrowRight'], [40, 'ArrowDown'],
+  [13, 'Enter'], [8, 'Backspace']]);
 
 // What a script driver prints for a script, and its exit status.
 export function run_driver(command, script_path) {
@@ -44,16 +39,16 @@ export class ScriptPlayer {
   }
 
   async play(commands) {
-    for (const { line, words } of commands) {
+    for (const command of commands) {
       try {
-        if (this.#ended() && words[0] !== 'seed') throw new ScriptFailure('the program has already ended');
-        await this.#perform(words);
+        if (this.#ended() && command.verb !== 'seed') throw new ScriptFailure('the program has already ended');
+        await this.#perform(command);
         await this.#collect_events();
       } catch (error) {
         if (!(error instanceof ScriptFailure)) throw error;
-        throw new Error(`line ${line}: ${error.message}`);
+        throw new Error(`line ${command.line}: ${error.message}`);
       }
-      const text = words.join(' ');
+      const text = command.text.trim();
       await this.checks.get(text)?.(this.game);
       this.checks.delete(text);
       const shot = this.snapshots.get(text);
@@ -63,41 +58,41 @@ export class ScriptPlayer {
     return this.lines;
   }
 
-  async #perform([command, ...args]) {
-    switch (command) {
+  async #perform(command) {
+    switch (command.verb) {
       case 'seed': return;  // the page was opened with it
-      case 'wait': return this.#advance(Number(args[0]));
-      case 'until': return this.#until(args);
-      case 'key':
-        for (let i = 0; i < Number(args[1] ?? 1); ++i) await this.game.page.keyboard.press(KEYS[args[0]]);
+      case 'wait': return this.#advance(command.ms);
+      case 'until': return this.#until(command);
+      case 'key': {
+        const key = KEYS.get(command.code);
+        if (!key) throw new ScriptFailure(`no key of the keyboard has the code ${command.code}`);
+        for (let i = 0; i < command.count; ++i) await this.game.page.keyboard.press(key);
         return;
+      }
       case 'click': {
         const form = (await this.game.state()).active;
-        return this.game.window(form).locator(`[data-control="${args[0]}"]`).click({ timeout: 2000 });
+        return this.game.window(form).locator(`[data-control="${command.control}"]`).click({ timeout: 2000 });
       }
-      case 'menu': return this.#choose(args[0]);
-      case 'close': return this.game.window(args[0]).locator('.close-box').click({ timeout: 2000 });
-      case 'print': {
-        const [name, value] = await this.#read(args[0]);
-        this.lines.push(`${name}=${value}`);
+      case 'menu': return this.#choose(command.item);
+      case 'close': return this.game.window(command.form).locator('.close-box').click({ timeout: 2000 });
+      case 'print':
+      case 'expect':
+      case 'dump': {
+        const answer = await this.#query(command.text);
+        if (answer.failure) throw new ScriptFailure(answer.failure);
+        this.lines.push(...(answer.output ?? '').split('\n').filter(Boolean));
         return;
       }
-      case 'expect': {
-        const [name, value] = await this.#read(args[0]);
-        if (!matches(value, args[1])) throw new ScriptFailure(`expect ${name}: got ${value}, expected ${args[1]}`);
-        return;
-      }
-      case 'dump':
-        for (const form of (await this.game.state()).forms) {
-          if (!args[0] || form.form === args[0]) this.lines.push(JSON.stringify(form));
-        }
-        return;
-      default: throw new ScriptFailure(`${command} cannot be played in the page`);
+      default: throw new ScriptFailure(`${command.verb} cannot be played in the page`);
     }
   }
 
   unused() {
     return [...this.checks.keys(), ...this.snapshots.keys()];
+  }
+
+  #query(line) {
+    return this.game.page.evaluate((text) => totechita.query(text), line);
   }
 
   // Moves the page's clock on, answering message boxes when they open and taking screenshots.
@@ -124,27 +119,20 @@ export class ScriptPlayer {
     }
   }
 
-  // `until` looks again after each wake-up of the game that the page has planned, as the driver
+  // `until` asks again after each wake-up of the game that the page has planned, as the driver
   // looks after each tick that can change something; without input nothing changes between.
-  async #until([ref, value, limit]) {
-    const most = Number(ref === 'end' ? value : limit);
+  async #until(command) {
     for (let waited = 0; ; ) {
       await this.#collect_events();
-      if (ref === 'end' ? this.#ended() : !this.#ended() && await this.#reached(ref, value)) return;
-      if (waited >= most || this.#ended()) throw new ScriptFailure(`until: ${ref} not reached`);
+      const answer = await this.#query(command.text);
+      if (answer.reached) return;
+      if (!('reached' in answer)) throw new ScriptFailure(answer.failure);
+      if (waited >= command.ms || this.#ended()) throw new ScriptFailure(answer.failure);
       const wake = await this.game.page.evaluate(() => totechita.next_wake_in);
-      const next = Math.min(Math.max(1, Math.ceil(wake ?? most)), most - waited);
+      const next = Math.min(Math.max(1, Math.ceil(wake ?? command.ms)), command.ms - waited);
       await this.#advance(next);
       waited += next;
     }
-  }
-
-  async #reached(ref, value) {
-    const parts = ref.split('.');
-    if (parts.length === 3 && !(await this.game.state()).forms.some((form) => form.form === parts[0])) {
-      return false;  // a control of a form still to come is waited for
-    }
-    return matches((await this.#read(ref))[1], value);
   }
 
   // Clicks through the menu bar of the active window: each menu that leads to the item, then it.
@@ -165,21 +153,6 @@ export class ScriptPlayer {
     }
   }
 
-  // FORM.CONTROL.PROPERTY, CONTROL.PROPERTY of the active form, or FORM.Loaded / FORM.Caption.
-  async #read(ref) {
-    const state = await this.game.state();
-    const parts = ref.split('.');
-    const form_of = (name) => state.forms.find((form) => form.form === name);
-    if (parts.length === 2 && /^Form\d+$/.test(parts[0]) && ['Loaded', 'Caption'].includes(parts[1])) {
-      const form = form_of(parts[0]);
-      return [ref, parts[1] === 'Loaded' ? String(Boolean(form)) : form.Caption];
-    }
-    const [form_name, control, property] = parts.length === 3 ? parts : [state.active, ...parts];
-    const value = form_of(form_name)?.controls[control]?.[property];
-    if (value === undefined) throw new ScriptFailure(`cannot read ${ref}`);
-    return [`${form_name}.${control}.${property}`, String(value)];
-  }
-
   async #collect_events() {
     const events = await this.game.transcript();
     this.lines.push(...events.slice(this.events_seen));
@@ -189,10 +162,4 @@ export class ScriptPlayer {
   #ended() {
     return this.lines.some((line) => / end$/.test(line));
   }
-}
-
-// As the driver compares: the same text, or for a number the same number ("4000", "4000.0").
-function matches(actual, expected) {
-  return actual === expected ||
-    (/^-?\d+(\.\d*)?$/.test(actual) && /^-?(\d+\.?\d*|\.\d+)$/.test(expected) && Number(actual) === Number(expected));
 }

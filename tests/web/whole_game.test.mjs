@@ -5,12 +5,10 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { test } from 'node:test';
 import { page_sessions } from './page_session.mjs';
-import { ScriptPlayer, parse_script, run_driver } from './script_player.mjs';
+import { ScriptPlayer, run_driver } from './script_player.mjs';
 
 const script_path = process.env.TOTECHITA_WHOLE_GAME_SCRIPT;
 const native_driver = [process.env.TOTECHITA_NATIVE_SCRIPT_DRIVER];
-const commands = parse_script(readFileSync(script_path, 'utf8'));
-const seed = Number(commands.find(({ words }) => words[0] === 'seed')?.words[1] ?? 0);
 
 const sessions = page_sessions();
 
@@ -36,7 +34,8 @@ test('the whole game played in the page shows what the headless driver prints', 
   const expected = run_driver(native_driver, script_path).lines;
   const boxes = expected.filter((line) => / msgbox /.test(line));
   assert.equal(boxes.length, 2);
-  const game = await sessions.open({ seed });
+  const commands = await sessions.read_script(readFileSync(script_path, 'utf8'));
+  const game = await sessions.open({ seed: commands.find(({ verb }) => verb === 'seed')?.seed ?? 0 });
   const player = new ScriptPlayer(game, boxes.map((line) => Number(/^t=(\d+)/.exec(line)[1])), {
     snapshots: new Map([
       ['key Enter', ['board', 1023]],  // the first bomb's burst

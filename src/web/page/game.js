@@ -17,7 +17,6 @@ export class Game {
   #wake_timer = null;
   #frame_requested = false;
   #suspended = false;
-  #key_codes = new Map();
 
   constructor(screen, message_box, on_end) {
     this.#screen = screen;
@@ -36,24 +35,23 @@ export class Game {
     this.#call('web_start', ['number'], [seed]);
   }
 
-  // A key-down, by the script language's word for the key (Left, Enter, ...).
+  // Input reaches the game as a line of the script language, which the module reads: a key-down
+  // by the language's word for the key (Left, Enter, ...), a click or a menu command on the
+  // active form, a form's close box.
   key(word) {
-    if (!this.#key_codes.has(word)) {
-      this.#key_codes.set(word, this.#module.ccall('web_key_code', 'number', ['string'], [word]));
-    }
-    this.#input('web_key', ['number'], [this.#key_codes.get(word)]);
+    this.#input(`key ${word}`);
   }
 
-  click(form, control) {
-    this.#input('web_click', ['string', 'string'], [form, control]);
+  click(control) {
+    this.#input(`click ${control}`);
   }
 
-  choose(form, item) {
-    this.#input('web_menu', ['string', 'string'], [form, item]);
+  choose(item) {
+    this.#input(`menu ${item}`);
   }
 
   close(form) {
-    this.#input('web_close', ['string'], [form]);
+    this.#input(`close ${form}`);
   }
 
   // Every loaded form as the script driver's `dump` prints it, and the active form's name.
@@ -62,8 +60,19 @@ export class Game {
     return JSON.parse(this.#module.ccall('web_state', 'string', [], []));
   }
 
-  #input(name, types, args) {
-    if (this.running && !this.#suspended) this.#call(name, types, args);
+  // A script read by the game's own parser: {commands: [...]} or {error: {line, problem}}.
+  script(text) {
+    return JSON.parse(this.#module.ccall('web_script', 'string', ['string'], [text]));
+  }
+
+  // What one line of print, expect, until or dump answers on the game as it is now.
+  query(line) {
+    if (this.#suspended) throw new Error('a message box is open');
+    return JSON.parse(this.#module.ccall('web_query', 'string', ['string'], [line]));
+  }
+
+  #input(line) {
+    if (this.running && !this.#suspended) this.#module.ccall('web_input', 'number', ['string'], [line]);
   }
 
   #call(name, types, args) {

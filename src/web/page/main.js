@@ -10,8 +10,8 @@ const message_box = new MessageBox(document.getElementById('message-box'));
 let game = null;
 const screen = new Screen(document.getElementById('screen'), {
   close: (form) => game.close(form),
-  choose: (form, item) => game.choose(form, item),
-  click: (form, control) => game.click(form, control),
+  choose: (form, item) => game.choose(item),
+  click: (form, control) => game.click(control),
 });
 
 function seed() {
@@ -31,12 +31,15 @@ ended.querySelector('button').addEventListener('click', () => {
 });
 
 // For looking into a game from the browser's console: the events so far, how often the page
-// woke the game and drew, in how many milliseconds it wakes it next, and every form's state.
+// woke the game and drew, in how many milliseconds it wakes it next, every form's state, and the
+// game's own reading of a script and answers to its print, expect, until and dump lines.
 window.totechita = {
   get transcript() { return game.transcript; },
   get counters() { return game.counters; },
   get next_wake_in() { return game.next_wake === null ? null : game.next_wake - performance.now(); },
   state: () => game.state(),
+  script: (text) => game.script(text),
+  query: (line) => game.query(line),
 };
 
 await game.load();

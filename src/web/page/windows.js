@@ -1,11 +1,8 @@
 // The forms' windows, drawn in the page as a desktop draws them: a caption bar with a close box
 // and a menu bar for a bordered form, its client area with the pictures and labels in drawing
-// order. Forms are laid out in twips, 15 to a CSS pixel.
+// order. A form's description gives its design with the members of its dump, and the units it
+// is laid out in: twips to a CSS pixel, the default font size.
 import { MenuBar } from './menu.js';
-
-const TWIPS_PER_PIXEL = 15;
-const DEFAULT_POINTS = 9;  // the windows' default font, which the board's labels were laid out for
-const pixels = (twips) => Math.round(twips / TWIPS_PER_PIXEL);
 
 function element(tag, class_name, parent) {
   const made = document.createElement(tag);
@@ -15,19 +12,19 @@ function element(tag, class_name, parent) {
 }
 
 // One control of a form: an <img> for a picture, a <div> for a label.
-function make_control(control, client) {
-  if (control.kind === 'picture') {
+function make_control(control, client, default_points) {
+  if (control.Picture !== undefined) {
     const picture = element('img', 'control picture', client);
-    picture.src = `pictures/${control.asset}.svg`;
+    picture.src = `pictures/${control.Picture}.svg`;
     picture.alt = '';
     picture.draggable = false;
-    picture.setAttribute('elementtiming', control.asset);
+    picture.setAttribute('elementtiming', control.Picture);
     return picture;
   }
   const label = element('div', 'control label', client);
-  label.style.color = control.fore;
-  label.style.background = control.back;
-  label.style.fontSize = `${((control.points || DEFAULT_POINTS) * 96) / 72}px`;
+  label.style.color = control.ForeColor;
+  label.style.background = control.BackColor;
+  label.style.fontSize = `${((control.FontSize || default_points) * 96) / 72}px`;
   return label;
 }
 
@@ -37,24 +34,25 @@ export class FormWindow {
     this.description = description;
     this.frame = element('section', 'window');
     this.frame.dataset.form = this.name;
-    this.frame.setAttribute('aria-label', description.caption);
+    this.frame.setAttribute('aria-label', description.Caption);
     this.frame.hidden = true;
-    if (description.border === 'none') {
+    this.pixels = (twips) => Math.round(twips / description.TwipsPerPixel);
+    if (description.BorderStyle === 'none') {
       this.frame.classList.add('borderless');
     } else {
-      this.#add_caption_bar(description.caption, () => events.close(this.name));
+      this.#add_caption_bar(description.Caption, () => events.close(this.name));
     }
     if (description.menu.length > 0) {
       this.menu_bar = new MenuBar(description.menu, (item) => events.choose(this.name, item));
       this.frame.append(this.menu_bar.element);
     }
     this.client = element('div', 'client', this.frame);
-    this.client.style.width = `${pixels(description.width)}px`;
-    this.client.style.height = `${pixels(description.height)}px`;
-    if (description.back) this.client.style.background = description.back;
+    this.client.style.width = `${this.pixels(description.ClientWidth)}px`;
+    this.client.style.height = `${this.pixels(description.ClientHeight)}px`;
+    if (description.BackColor) this.client.style.background = description.BackColor;
     this.controls = new Map();
     for (const control of description.controls) {
-      const made = make_control(control, this.client);
+      const made = make_control(control, this.client, description.DefaultFontSize);
       made.dataset.control = control.name;
       this.controls.set(control.name, made);
     }
@@ -84,12 +82,12 @@ export class FormWindow {
     for (const [name, properties] of Object.entries(dump.controls)) {
       const drawn = this.controls.get(name);
       if (!drawn) continue;
-      const left = pixels(properties.Left);
-      const top = pixels(properties.Top);
+      const left = this.pixels(properties.Left);
+      const top = this.pixels(properties.Top);
       drawn.style.left = `${left}px`;
       drawn.style.top = `${top}px`;
-      drawn.style.width = `${pixels(properties.Left + properties.Width) - left}px`;
-      drawn.style.height = `${pixels(properties.Top + properties.Height) - top}px`;
+      drawn.style.width = `${this.pixels(properties.Left + properties.Width) - left}px`;
+      drawn.style.height = `${this.pixels(properties.Top + properties.Height) - top}px`;
       if ('Visible' in properties) drawn.style.visibility = properties.Visible ? '' : 'hidden';
       if ('Caption' in properties && drawn.textContent !== properties.Caption) {
         drawn.textContent = properties.Caption;
@@ -163,7 +161,7 @@ export class Screen {
     const fit = Math.min(room.width / width, room.height / height);
     const zoom = touch ? fit : Math.min(1, fit);
     frame.style.zoom = zoom;
-    const centred = touch || window.description.centred;
+    const centred = touch || window.description.StartUpPosition === 'center screen';
     const left = centred ? (room.width - width * zoom) / 2 : 16 + 24 * window.default_place;
     const top = touch ? 0 : centred ? (room.height - height * zoom) / 2 : 16;
     frame.style.left = `${Math.max(0, Math.round(left / zoom))}px`;
