@@ -8,9 +8,7 @@
 
 namespace totechita::script {
 
-namespace {
-
-class Player {
+class ScriptSession::Player {
  public:
   Player(ScriptDriver& driver, std::ostream& out)
       : m_driver(driver), m_runtime(driver.runtime()), m_out(out) {
@@ -84,21 +82,27 @@ class Player {
   std::ostream& m_out;
 };
 
-}  // namespace
+ScriptSession::ScriptSession(ScriptDriver& driver, std::ostream& out, std::ostream& err)
+    : m_player(std::make_unique<Player>(driver, out)), m_out(out), m_err(err) {}
 
-int run_script(const std::vector<Command>& commands, ScriptDriver& driver, std::ostream& out,
-               std::ostream& err) {
-  Player player(driver, out);
+ScriptSession::~ScriptSession() = default;
+
+int ScriptSession::play(const std::vector<Command>& commands) {
   for (const Command& command : commands) {
     try {
-      player.play(command);
+      m_player->play(command);
     } catch (const ScriptError& error) {
-      out.flush();
-      err << "line " << command.line << ": " << error.problem << '\n';
+      m_out.flush();
+      m_err << "line " << command.line << ": " << error.problem << '\n';
       return error.status;
     }
   }
   return kScriptPassed;
+}
+
+int run_script(const std::vector<Command>& commands, ScriptDriver& driver, std::ostream& out,
+               std::ostream& err) {
+  return ScriptSession(driver, out, err).play(commands);
 }
 
 int run_headless(std::string_view text, std::ostream& out, std::ostream& err) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <ostream>
 #include <string_view>
 #include <vector>
@@ -13,10 +14,30 @@ inline constexpr int kScriptPassed = 0;
 inline constexpr int kScriptFailed = 1;     // an expect or until failed, or a command came late
 inline constexpr int kScriptMalformed = 2;  // a bad script, or the game stopped on an error
 
-// Plays a parsed script through a driver: the program starts at t=0 with the title screen;
-// events print as they happen ("t=1500 show Form2"), `print` and `dump` answer on `out`,
-// problems go to `err` naming the line. Returns the exit status. Every player of scripts runs
-// this one function, so that one script gives one output whoever plays it.
+// A game played by a script through a driver: the program starts at t=0 with the title screen
+// when the session is made; events print as they happen ("t=1500 show Form2"), `print` and
+// `dump` answer on `out`, problems go to `err` naming the line. Every player of scripts plays
+// through it, so that one script gives one output whoever plays it. Commands may come in parts,
+// each going on where the last stopped.
+class ScriptSession {
+ public:
+  ScriptSession(ScriptDriver& driver, std::ostream& out, std::ostream& err);
+  ~ScriptSession();
+  ScriptSession(const ScriptSession&) = delete;
+  ScriptSession& operator=(const ScriptSession&) = delete;
+
+  // Plays the commands in order and returns the exit status: at the first that fails, its
+  // problem is said and nothing after it is played.
+  int play(const std::vector<Command>& commands);
+
+ private:
+  class Player;
+  std::unique_ptr<Player> m_player;
+  std::ostream& m_out;
+  std::ostream& m_err;
+};
+
+// A whole script in one session.
 int run_script(const std::vector<Command>& commands, ScriptDriver& driver, std::ostream& out,
                std::ostream& err);
 

@@ -53,17 +53,25 @@ TEST(Bomb, TheChainSetsTheBombDownThenBurstsItOnTheSameSpot) {
 // One bomb at a time: a second Enter is refused from before the first bomb shows until its
 // burst has ended, and without a bomb held Enter does nothing.
 TEST(Bomb, EnterIsRefusedWhileABombIsInPlayOrNoneIsHeld) {
-  const std::pair<const char*, const char*> cases[] = {
-      // held, ms between the two Enters → bombs left
-      {"2\nkey Enter\nwait 2", "1"},    {"2\nkey Enter\nwait 500", "1"},
-      {"2\nkey Enter\nwait 1500", "1"}, {"2\nkey Enter\nwait 2001", "1"},
-      {"2\nkey Enter\nwait 2002", "0"}, {"0\nkey Enter\nwait 3000", "0"},
+  struct Case {
+    int held;
+    int between_enters;  // ms
+    int left;
   };
-  for (const auto& [play, left] : cases) {
-    EXPECT_EQ(printed(stand_at("300", "500") + "set Label9.Caption " + play +
+  const Case cases[] = {
+      {.held = 2, .between_enters = 2, .left = 1},
+      {.held = 2, .between_enters = 500, .left = 1},
+      {.held = 2, .between_enters = 1500, .left = 1},
+      {.held = 2, .between_enters = 2001, .left = 1},
+      {.held = 2, .between_enters = 2002, .left = 0},
+      {.held = 0, .between_enters = 3000, .left = 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(printed(stand_at("300", "500") + "set Label9.Caption " + std::to_string(c.held) +
+                      "\nkey Enter\nwait " + std::to_string(c.between_enters) +
                       "\nkey Enter\nwait 3\nprint Label9.Caption"),
-              left)
-        << play;
+              std::to_string(c.left))
+        << c.held << " held, " << c.between_enters << " ms apart";
   }
 }
 

@@ -1,46 +1,60 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <string>
 
 #include "support/played_script.hpp"
 
 namespace totechita::testing {
 namespace {
 
-// One of each makes one bomb, one per step while complete sets last; the hidden tally always
-// ends at "0". A click crafts at once; Backspace one tick later, however often it was pressed
-// before that tick.
+// One of each makes one bomb, one per step while complete sets last; the hidden tally (Label7)
+// always ends at "0". A click crafts at once; Backspace one tick later, however often it was
+// pressed before that tick.
 TEST(Crafting, MakesOneBombPerStepFromOneOfEach) {
+  struct Ingredients {
+    int pet_bottles, waters, dry_ices;
+  };
   struct Case {
-    const char* held;  // PET bottles, waters, dry ices
-    const char* play;
-    const char* after;  // the same, the bombs, the tally
+    Ingredients held;
+    std::string play;
+    Ingredients left;
+    int bombs;
   };
   const Case cases[] = {
-      {"1 1 1", "click Label3", "0 0 0 1 0"},
-      {"3 2 5", "click Label3", "2 1 4 1 0"},
-      {"3 2 5", "click Label3\nclick Label3\nclick Label3", "1 0 3 2 0"},
-      {"10 12 100", "click Label3", "9 11 99 1 0"},
-      {"0 4 4", "click Label3\nkey Backspace\nwait 5", "0 4 4 0 0"},
-      {"3 2 5", "key Backspace\nexpect Label9.Caption 0\nwait 1\nexpect Timer8.Interval 0",
-       "2 1 4 1 0"},
-      {"3 3 3", "key Backspace 5\nwait 10", "2 2 2 1 0"},
-      {"3 3 3", "key Backspace\nwait 30\nkey Backspace\nwait 30\nkey Backspace\nwait 30",
-       "0 0 0 3 0"},
+      {.held = {1, 1, 1}, .play = "click Label3", .left = {0, 0, 0}, .bombs = 1},
+      {.held = {3, 2, 5}, .play = "click Label3", .left = {2, 1, 4}, .bombs = 1},
+      {.held = {3, 2, 5},
+       .play = "click Label3\nclick Label3\nclick Label3",
+       .left = {1, 0, 3},
+       .bombs = 2},
+      {.held = {10, 12, 100}, .play = "click Label3", .left = {9, 11, 99}, .bombs = 1},
+      {.held = {0, 4, 4},
+       .play = "click Label3\nkey Backspace\nwait 5",
+       .left = {0, 4, 4},
+       .bombs = 0},
+      {.held = {3, 2, 5},
+       .play = "key Backspace\nexpect Label9.Caption 0\nwait 1\nexpect Timer8.Interval 0",
+       .left = {2, 1, 4},
+       .bombs = 1},
+      {.held = {3, 3, 3}, .play = "key Backspace 5\nwait 10", .left = {2, 2, 2}, .bombs = 1},
+      {.held = {3, 3, 3},
+       .play = "key Backspace\nwait 30\nkey Backspace\nwait 30\nkey Backspace\nwait 30",
+       .left = {0, 0, 0},
+       .bombs = 3},
+  };
+  const auto counts = [](const Ingredients& i) {
+    return std::to_string(i.pet_bottles) + " " + std::to_string(i.waters) + " " +
+           std::to_string(i.dry_ices);
   };
   for (const Case& c : cases) {
-    std::string set_up;
-    std::istringstream held(c.held);
-    for (const char* label : {"Label1", "Label2", "Label3"}) {
-      std::string count;
-      held >> count;
-      set_up += "set " + std::string(label) + ".Caption " + count + "\n";
-    }
+    const std::string set_up = "set Label1.Caption " + std::to_string(c.held.pet_bottles) +
+                               "\nset Label2.Caption " + std::to_string(c.held.waters) +
+                               "\nset Label3.Caption " + std::to_string(c.held.dry_ices) + "\n";
     EXPECT_EQ(printed(set_up + c.play +
                       "\nprint Label1.Caption\nprint Label2.Caption\nprint Label3.Caption\n"
                       "print Label9.Caption\nprint Label7.Caption"),
-              c.after)
-        << c.held << " then " << c.play;
+              counts(c.left) + " " + std::to_string(c.bombs) + " 0")
+        << counts(c.held) << " then " << c.play;
   }
 }
 

@@ -9,19 +9,28 @@ namespace {
 // A hit is exact equality of Left and Top between the burst and an enemy: 100 points for 茂佐,
 // 200 for ヌガタのおやじ, both when both stand on the cell. An enemy never placed stays parked.
 TEST(Enemies, ABurstHitsExactlyTheEnemiesOnItsCell) {
-  const std::pair<std::string, const char*> strikes[] = {
-      {put("Image7", "2000", "3000") + drop_bomb_at("2000", "3000"), "100"},
-      {put("Image9", "1000", "4000") + drop_bomb_at("1000", "4000"), "200"},
-      {put("Image7", "3000", "1000") + put("Image9", "3000", "1000") + drop_bomb_at("3000", "1000"),
-       "300"},
-      {put("Image7", "3000", "1000") + put("Image9", "1000", "1000") + drop_bomb_at("3000", "1000"),
-       "100"},
-      {put("Image7", "2000", "3000") + drop_bomb_at("2000", "2900"), "0"},
-      {put("Image7", "2000", "3000") + drop_bomb_at("2100", "3000"), "0"},
-      {drop_bomb_at("4400", "6200"), "0"},
+  struct Strike {
+    std::string play;
+    int score;
   };
-  for (const auto& [strike, score] : strikes)
-    EXPECT_EQ(printed(strike + "wait 5000\nprint Label13.Caption"), score) << strike;
+  const Strike strikes[] = {
+      {.play = put("Image7", "2000", "3000") + drop_bomb_at("2000", "3000"), .score = 100},
+      {.play = put("Image9", "1000", "4000") + drop_bomb_at("1000", "4000"), .score = 200},
+      {.play = put("Image7", "3000", "1000") + put("Image9", "3000", "1000") +
+               drop_bomb_at("3000", "1000"),
+       .score = 300},
+      {.play = put("Image7", "3000", "1000") + put("Image9", "1000", "1000") +
+               drop_bomb_at("3000", "1000"),
+       .score = 100},
+      {.play = put("Image7", "2000", "3000") + drop_bomb_at("2000", "2900"), .score = 0},
+      {.play = put("Image7", "2000", "3000") + drop_bomb_at("2100", "3000"), .score = 0},
+      {.play = drop_bomb_at("4400", "6200"), .score = 0},
+  };
+  for (const Strike& strike : strikes) {
+    EXPECT_EQ(printed(strike.play + "wait 5000\nprint Label13.Caption"),
+              std::to_string(strike.score))
+        << strike.play;
+  }
 }
 
 TEST(Enemies, AHitShowsWhenTheBurstEndsAndScoresWhenTheHitPictureGoes) {

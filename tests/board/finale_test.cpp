@@ -14,19 +14,23 @@ using Messages = std::vector<std::string>;
 // Past 3000 the character and the first message come at Timer21's next tick; past 6000 the house
 // and the second message come one second after the first, each once however long play goes on.
 TEST(Finale, TheThresholdsAreStrictAndEachMessageShowsOnce) {
-  const std::pair<const char*, Messages> cases[] = {
-      {"3000", {}},
-      {"3100", {kFirstMessage}},
-      {"6000", {kFirstMessage}},
-      {"6100", {kFirstMessage, kSecondMessage}},
+  struct Case {
+    const char* score;
+    Messages messages;
   };
-  for (const auto& [score, messages] : cases) {
+  const Case cases[] = {
+      {.score = "3000", .messages = {}},
+      {.score = "3100", .messages = {kFirstMessage}},
+      {.score = "6000", .messages = {kFirstMessage}},
+      {.score = "6100", .messages = {kFirstMessage, kSecondMessage}},
+  };
+  for (const Case& c : cases) {
     BoardGame game;
-    game.set_score(score);
+    game.set_score(c.score);
     game.wait(60000);
-    EXPECT_EQ(game.messages(), messages) << score;
-    EXPECT_EQ(game.board().Image14.visible(), !messages.empty()) << score;
-    EXPECT_EQ(game.board().Image15.visible(), messages.size() == 2) << score;
+    EXPECT_EQ(game.messages(), c.messages) << c.score;
+    EXPECT_EQ(game.board().Image14.visible(), !c.messages.empty()) << c.score;
+    EXPECT_EQ(game.board().Image15.visible(), c.messages.size() == 2) << c.score;
   }
 }
 
@@ -87,7 +91,7 @@ TEST(Finale, StandingOnTheHouseWhenItAppearsOpensTheEndingWhichEndsTheProgram15s
   game.wait(2003);
   ASSERT_TRUE(game.loaded("Form3"));
   const Millis opened = game.now() - 1;
-  EXPECT_EQ(game.events.back(), "t=" + std::to_string(opened) + " show Form3");
+  EXPECT_EQ(game.events().back(), "t=" + std::to_string(opened) + " show Form3");
   Form3& ending = game.ending();
   EXPECT_EQ(ending.Label1.top(), 3000);
   game.wait_until(opened + 100);
@@ -101,7 +105,7 @@ TEST(Finale, StandingOnTheHouseWhenItAppearsOpensTheEndingWhichEndsTheProgram15s
   EXPECT_EQ(ending.Label1.top(), 3000 - 149 * 100);
   game.wait(1);
   EXPECT_EQ(game.runtime.exit_status(), 0);
-  EXPECT_EQ(game.events.back(), "t=" + std::to_string(opened + 15000) + " end");
+  EXPECT_EQ(game.events().back(), "t=" + std::to_string(opened + 15000) + " end");
 }
 
 }  // namespace

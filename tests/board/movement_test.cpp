@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <vector>
+
 #include "support/headless_game.hpp"
 #include "support/played_script.hpp"
 
@@ -27,22 +30,74 @@ class Movement : public ::testing::Test {
 // nothing at all. The sprite stands at (100, 100); the character stays where the Down put it,
 // 700 above the sprite's design place (240, 360), before the first tick.
 TEST(Keys, EachKeyDoesItsOneThing) {
-  const std::pair<const char*, const char*> keys[] = {
-      // key → the position fields, the character's Left and Top, Timer8 and Timer9
-      {"Left", "0 100 800 100 0 0"},         {"Up", "100 0 100 800 0 0"},
-      {"Right", "200 100 -600 100 0 0"},     {"Down", "100 200 100 -600 0 0"},
-      {"Backspace", "100 100 240 -340 1 0"}, {"Enter", "100 100 240 -340 0 1"},
-      {"0", "100 100 240 -340 0 0"},         {"9", "100 100 240 -340 0 0"},
-      {"27", "100 100 240 -340 0 0"},        {"32", "100 100 240 -340 0 0"},
-      {"36", "100 100 240 -340 0 0"},        {"41", "100 100 240 -340 0 0"},
-      {"65", "100 100 240 -340 0 0"},        {"100", "100 100 240 -340 0 0"},
+  struct After {
+    std::string key;
+    int x, y;                           // the position fields
+    int character_left, character_top;  // the finale character
+    int crafting_timer, bomb_timer;     // Timer8's and Timer9's intervals
   };
-  for (auto [key, after] : keys) {
-    EXPECT_EQ(printed("key Right\nkey Down\nwait 200\nkey " + std::string(key) +
+  std::vector<After> rows{
+      {.key = "Left",
+       .x = 0,
+       .y = 100,
+       .character_left = 800,
+       .character_top = 100,
+       .crafting_timer = 0,
+       .bomb_timer = 0},
+      {.key = "Up",
+       .x = 100,
+       .y = 0,
+       .character_left = 100,
+       .character_top = 800,
+       .crafting_timer = 0,
+       .bomb_timer = 0},
+      {.key = "Right",
+       .x = 200,
+       .y = 100,
+       .character_left = -600,
+       .character_top = 100,
+       .crafting_timer = 0,
+       .bomb_timer = 0},
+      {.key = "Down",
+       .x = 100,
+       .y = 200,
+       .character_left = 100,
+       .character_top = -600,
+       .crafting_timer = 0,
+       .bomb_timer = 0},
+      {.key = "Backspace",
+       .x = 100,
+       .y = 100,
+       .character_left = 240,
+       .character_top = -340,
+       .crafting_timer = 1,
+       .bomb_timer = 0},
+      {.key = "Enter",
+       .x = 100,
+       .y = 100,
+       .character_left = 240,
+       .character_top = -340,
+       .crafting_timer = 0,
+       .bomb_timer = 1},
+  };
+  for (const char* other_key : {"0", "9", "27", "32", "36", "41", "65", "100"}) {
+    rows.push_back({.key = other_key,
+                    .x = 100,
+                    .y = 100,
+                    .character_left = 240,
+                    .character_top = -340,
+                    .crafting_timer = 0,
+                    .bomb_timer = 0});
+  }
+  for (const After& row : rows) {
+    std::ostringstream expected;
+    expected << row.x << ' ' << row.y << ' ' << row.character_left << ' ' << row.character_top
+             << ' ' << row.crafting_timer << ' ' << row.bomb_timer;
+    EXPECT_EQ(printed("key Right\nkey Down\nwait 200\nkey " + row.key +
                       "\nprint Text1.Text\nprint Text2.Text\nprint Image14.Left\n"
                       "print Image14.Top\nprint Timer8.Interval\nprint Timer9.Interval"),
-              after)
-        << key;
+              expected.str())
+        << row.key;
   }
 }
 

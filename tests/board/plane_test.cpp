@@ -32,21 +32,28 @@ TEST(Plane, FliesLeftAlongItsRowEverySecondAndWrapsFromZero) {
 // make before a bomb dropped then bursts: the plane test compares the Lefts at the burst, only
 // on the plane's row, shown or not.
 TEST(Plane, ABurstHitsThePlaneOnlyOneStepLeftOfItOnItsRow) {
-  const std::pair<std::string, const char*> cases[] = {
-      {drop_bomb_at("3900", "2000"), "1000 false"},
-      {"menu ポテ戦\n" + drop_bomb_at("3900", "2000"), "1000 false"},
-      {"menu ポテ戦\n" + drop_bomb_at("4000", "2000"), "0 true"},
-      {"menu ポテ戦\n" + drop_bomb_at("3800", "2000"), "0 true"},
-      {drop_bomb_at("3900", "2100"), "0 false"},
-      // The plane's next step brings it onto the enemy's cell: both score.
-      {"set Image11.Left 2100\n" + put("Image7", "2000", "2000") + drop_bomb_at("2000", "2000"),
-       "1100 false"},
+  struct Case {
+    std::string drop;
+    int score;
+    bool plane_shown;
   };
-  for (const auto& [drop, after] : cases) {
-    EXPECT_EQ(printed("wait 5100\nexpect Image11.Left 4000\n" + drop +
+  const Case cases[] = {
+      {.drop = drop_bomb_at("3900", "2000"), .score = 1000, .plane_shown = false},
+      {.drop = "menu ポテ戦\n" + drop_bomb_at("3900", "2000"), .score = 1000, .plane_shown = false},
+      {.drop = "menu ポテ戦\n" + drop_bomb_at("4000", "2000"), .score = 0, .plane_shown = true},
+      {.drop = "menu ポテ戦\n" + drop_bomb_at("3800", "2000"), .score = 0, .plane_shown = true},
+      {.drop = drop_bomb_at("3900", "2100"), .score = 0, .plane_shown = false},
+      // The plane's next step brings it onto the enemy's cell: both score.
+      {.drop =
+           "set Image11.Left 2100\n" + put("Image7", "2000", "2000") + drop_bomb_at("2000", "2000"),
+       .score = 1100,
+       .plane_shown = false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(printed("wait 5100\nexpect Image11.Left 4000\n" + c.drop +
                       "wait 5000\nprint Label13.Caption\nprint Image11.Visible"),
-              after)
-        << drop;
+              std::to_string(c.score) + (c.plane_shown ? " true" : " false"))
+        << c.drop;
   }
 }
 

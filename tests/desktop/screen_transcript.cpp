@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <sstream>
 
 #include "desktop/form_window.hpp"
 
@@ -42,15 +41,6 @@ QPointer<QWidget> ScreenTranscript::window(const std::string& form_name) const {
 
 void ScreenTranscript::add_timed(const std::string& what) {
   m_lines.push_back("t=" + std::to_string(m_virtual_now()) + " " + what);
-}
-
-std::vector<std::string> event_lines(const std::string& transcript) {
-  std::vector<std::string> lines;
-  std::istringstream in(transcript);
-  for (std::string line; std::getline(in, line);) {
-    if (line.starts_with("t=")) lines.push_back(line);
-  }
-  return lines;
 }
 
 }  // namespace totechita::desktop::testing

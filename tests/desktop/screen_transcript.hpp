@@ -10,10 +10,12 @@
 
 #include "playback/message_box_closer.hpp"
 #include "runtime/control_state.hpp"
+#include "support/transcript.hpp"
 
 namespace totechita::desktop::testing {
 
 using namespace playback;  // the tests play the windows as playback does
+using totechita::testing::event_lines;
 
 // What a player saw on the screen, written in the script driver's words with the game's
 // virtual time, so that it can be compared line by line with the driver's own output: a game
@@ -45,9 +47,5 @@ class ScreenTranscript final : public QObject {
   std::map<std::string, QPointer<QWidget>> m_windows;
   MessageBoxCloser m_closer;
 };
-
-// The event lines of a transcript ("t=1500 show Form2"), without the values it printed: what a
-// screen shows.
-std::vector<std::string> event_lines(const std::string& transcript);
 
 }  // namespace totechita::desktop::testing

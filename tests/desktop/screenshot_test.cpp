@@ -21,20 +21,19 @@ int colour_count(const QImage& image) {
   return static_cast<int>(colours.size());
 }
 
-TEST(Screenshots, OfTheThreeScreensHaveTheirWindowSizesAndAreKept) {
+// The demo script plays to its end and pictures each screen's whole window (windows_test.cpp
+// checks the windows' sizes themselves).
+TEST(Screenshots, OfTheThreeScreensShowEachWindowWholeAndAreKept) {
   const std::vector<Snapshot> snapshots = play_demo();
   std::map<std::string, Snapshot> by_name;
   for (const Snapshot& snapshot : snapshots)
     by_name[snapshot.name] = snapshot;
   ASSERT_EQ(by_name.size(), 4u);
 
-  EXPECT_EQ(by_name["title"].image.size(), QSize(529, 481));
   EXPECT_EQ(by_name["title"].client_top, 0);
-  for (const char* board : {"board", "finale"}) {
+  for (const char* board : {"board", "finale"})
     EXPECT_GT(by_name[board].client_top, 0) << board;  // below the menu bar
-    EXPECT_EQ(by_name[board].image.size(), QSize(377, by_name[board].client_top + 331)) << board;
-  }
-  EXPECT_EQ(by_name["ending"].image.size(), QSize(503, 208));
+  EXPECT_EQ(by_name["board"].image.size(), by_name["finale"].image.size());
 
   const QDir out(TOTECHITA_SCREENSHOT_DIR);
   ASSERT_TRUE(out.mkpath("."));

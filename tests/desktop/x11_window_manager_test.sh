@@ -58,7 +58,7 @@ check "the title cannot be resized" "$(grep -c '_NET_WM_ACTION_RESIZE\b' <<<"$ac
 check "the title says it has no taskbar entry" \
   "$(xprop -id "$title" _NET_WM_STATE | grep -c _NET_WM_STATE_SKIP_TASKBAR || true)" 1
 check "the title is centred" "$(geometry "$title" 'Absolute upper-left X'),$(geometry "$title" 'Absolute upper-left Y')" \
-  "$(((1280 - 529) / 2)),$(((1024 - 481) / 2))"
+  "$(((1280 - $(geometry "$title" Width)) / 2)),$(((1024 - $(geometry "$title" Height)) / 2))"
 class=$(xprop -id "$title" WM_CLASS | sed -E 's/.*, "(.*)"$/\1/')
 check "the windows' class is the menu entry's StartupWMClass" "$class" \
   "$(sed -n 's/^StartupWMClass=//p' "$entry")"

@@ -40,19 +40,24 @@ TEST(Lifecycle, ClosingTheLastFormEndsTheProgramAndNothingTicksAfter) {
   BoardGame board;
   board.runtime.deliver(CloseBox{"Form2"});
   board.wait(10000);
-  EXPECT_EQ(board.events.back(), "t=1500 end");
+  EXPECT_EQ(board.events().back(), "t=1500 end");
   EXPECT_EQ(board.now(), 1500) << "no tick after the end";
   EXPECT_EQ(board.runtime.exit_status(), 0);
 
   HeadlessGame title;
   title.runtime.deliver(CloseBox{"Form1"});
   title.wait(5000);
-  EXPECT_EQ(title.events, (Events{"t=0 show Form1", "t=0 unload Form1", "t=0 end"}));
+  EXPECT_EQ(title.events(), (Events{"t=0 show Form1", "t=0 unload Form1", "t=0 end"}));
 }
 
+// The error's message box carries the program's title; the trace says the error, then the end.
 TEST(Lifecycle, ARuntimeErrorShowsTheErrorMessageAndEndsWithAFailureStatus) {
   RecordingPlatform platform;
   Runtime runtime(platform, 0);
+  Events trace;
+  runtime.set_trace([&](Millis time, std::string_view line) {
+    trace.push_back("t=" + std::to_string(time) + " " + std::string(line));
+  });
   runtime.set_title("T");
   runtime.start<Form2>();
   runtime.change([&] { static_cast<Form2*>(runtime.active_form())->Text1.set_text("abc"); });
@@ -61,6 +66,8 @@ TEST(Lifecycle, ARuntimeErrorShowsTheErrorMessageAndEndsWithAFailureStatus) {
   EXPECT_EQ(runtime.exit_status(), 1);
   EXPECT_EQ(platform.calls, (Events{"loaded Form2", "shown Form2",
                                     "box T: 実行時エラー '13':\n\n型が一致しません。", "ended 1"}));
+  EXPECT_EQ(trace, (Events{"t=0 show Form2", "t=0 error 実行時エラー '13':\n\n型が一致しません。",
+                           "t=0 end"}));
 }
 
 // A board shown again after it was unloaded is a new one, with its design values.

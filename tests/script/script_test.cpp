@@ -154,11 +154,5 @@ TEST(ScriptRunner, AJumpMakesUpNoTicks) {
             std::string(kBoardShown) + "Form2.Image11.Left=4000\n");
 }
 
-TEST(ScriptRunner, ARuntimeErrorPrintsItsEventThenTheEnd) {
-  const Played played = play("wait 1600\nset Text1.Text abc\nkey Right\n");
-  EXPECT_EQ(played.out, std::string(kBoardShown) +
-                            "t=1600 error 実行時エラー '13':\n\n型が一致しません。\nt=1600 end\n");
-}
-
 }  // namespace
 }  // namespace totechita::script

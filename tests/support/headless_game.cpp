@@ -3,48 +3,45 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "script/script_lookup.hpp"
+#include "script/script_parser.hpp"
+#include "support/played_script.hpp"
+#include "support/transcript.hpp"
 
 namespace totechita::testing {
 
 HeadlessGame::HeadlessGame(std::uint64_t seed, QuietTicks quiet_ticks)
-    : m_driver(quiet_ticks, seed), runtime(m_driver.runtime()) {
-  runtime.set_trace([this](Millis time, std::string_view line) {
-    events.push_back("t=" + std::to_string(time) + " " + std::string(line));
-  });
-  m_driver.start();
-}
+    : m_driver(quiet_ticks, seed),
+      m_session(m_driver, m_transcript, m_complaints),
+      runtime(m_driver.runtime()) {}
 
 void HeadlessGame::key(int code, int count) {
   for (int i = 0; i < count; ++i)
-    runtime.deliver(KeyDown{code});
+    m_driver.input(KeyDown{code});
 }
 
-void HeadlessGame::choose(std::string_view item_name) {
-  const MenuItem* item = script::find_menu_item(board().menu(), item_name);
-  if (item == nullptr) {
-    throw std::invalid_argument("the board's menu has no item " + std::string(item_name));
+void HeadlessGame::play(const std::string& commands) {
+  auto parsed = script::parse_script(commands);
+  if (const auto* error = std::get_if<script::ParseError>(&parsed)) {
+    throw std::invalid_argument("line " + std::to_string(error->line) + ": " + error->problem);
   }
-  runtime.deliver(MenuCommand{.form = std::string(Form2::kName), .item = item->name});
+  if (m_session.play(std::get<std::vector<script::Command>>(parsed)) != script::kScriptPassed) {
+    throw std::runtime_error(m_complaints.str());
+  }
 }
+
+std::vector<std::string> HeadlessGame::events() const { return event_lines(m_transcript.str()); }
 
 void HeadlessGame::stand_at(const std::string& x, const std::string& y) {
-  change([&] {
-    board().Text1.set_text(x);
-    board().Text2.set_text(y);
-  });
+  play(testing::stand_at(x, y));
 }
 
-void HeadlessGame::put(Picture& sprite, float left, float top) {
-  change([&] {
-    sprite.set_left(left);
-    sprite.set_top(top);
-    sprite.set_visible(true);
-  });
+void HeadlessGame::put(const Picture& sprite, float left, float top) {
+  play(testing::put(sprite.form().name() + "." + sprite.name(), to_text(left), to_text(top)));
 }
 
-void HeadlessGame::set_score(const std::string& score) {
-  change([&] { board().Label13.set_caption(score); });
+Millis HeadlessGame::drop_bomb_at(const std::string& x, const std::string& y) {
+  play(testing::drop_bomb_at(x, y));
+  return now();
 }
 
 void HeadlessGame::walk_to(float left, float top) {
@@ -52,16 +49,6 @@ void HeadlessGame::walk_to(float left, float top) {
   const auto dy = static_cast<int>((top - to_number(board().Text2.text())) / 100);
   key(dx < 0 ? kKeyLeft : kKeyRight, std::abs(dx));
   key(dy < 0 ? kKeyUp : kKeyDown, std::abs(dy));
-}
-
-Millis HeadlessGame::drop_bomb_at(const std::string& x, const std::string& y) {
-  change([&] {
-    board().Text1.set_text(x);
-    board().Text2.set_text(y);
-    board().Label9.set_caption(to_text(to_number(board().Label9.caption()) + 1));
-  });
-  key(kKeyEnter);
-  return now();
 }
 
 void HeadlessGame::wait_until_just_after_a_plane_step() {

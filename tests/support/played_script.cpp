@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "script/script_runner.hpp"
+#include "support/transcript.hpp"
 
 namespace totechita::testing {
 
@@ -15,8 +16,8 @@ std::string printed(const std::string& script) {
   std::string values;
   std::istringstream lines(out.str());
   for (std::string line; std::getline(lines, line);) {
-    if (line.starts_with("t=")) continue;
-    values += (values.empty() ? "" : " ") + line.substr(line.find('=') + 1);
+    if (!line.starts_with("t="))
+      values += (values.empty() ? "" : " ") + line.substr(line.find('=') + 1);
   }
   return values;
 }
