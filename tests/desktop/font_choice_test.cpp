@@ -69,11 +69,11 @@ TEST(FontChoice, BoardCaptionsFitTheirLabels) {
   const QFontMetrics metrics(label_font({}));
   for (const Label* label :
        {&board.Label4, &board.Label5, &board.Label6, &board.Label8, &board.Label12}) {
-    const LabelState& state = std::get<LabelState>(label->peek());
+    const LabelState& state = label->peek_state();
     EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(state.caption)),
-              static_cast<int>(state.bounds.width / 15))
+              static_cast<int>(state.bounds.width / kTwipsPerPixel))
         << state.caption;
-    EXPECT_LE(metrics.height(), static_cast<int>(state.bounds.height / 15));
+    EXPECT_LE(metrics.height(), static_cast<int>(state.bounds.height / kTwipsPerPixel));
   }
 }
 

@@ -18,7 +18,7 @@ namespace {
 
 // The size of a picture control on its form, in device pixels at `scale`.
 QSize device_size(const Picture& picture, qreal scale) {
-  const Bounds& b = std::get<PictureState>(picture.peek()).bounds;
+  const Bounds& b = picture.peek_state().bounds;
   const QRectF rect = to_pixel_rect(b.left, b.top, b.width, b.height, scale);
   return (rect.size() * scale).toSize();
 }

@@ -6,6 +6,7 @@
 
 #include "desktop/session_helpers.hpp"
 #include "playback/message_box_closer.hpp"
+#include "runtime/layout_units.hpp"
 
 namespace totechita::desktop::testing {
 namespace {
@@ -109,8 +110,8 @@ TEST(DrawingOrder, FollowsTheFormsLayersThenTheLabels) {
     });
   };
   const auto on_top_at = [&](Twips left, Twips top) {
-    const Control* control =
-        session.board_window().canvas().control_at(QPointF((left + 375) / 15, (top + 375) / 15));
+    const Control* control = session.board_window().canvas().control_at(
+        QPointF((left + 375) / kTwipsPerPixel, (top + 375) / kTwipsPerPixel));
     return control != nullptr ? control->name() : std::string();
   };
   put_all_at({&board.Image2, &board.Image1, &board.Image13, &board.Image12}, 1500, 1500);
