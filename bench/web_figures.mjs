@@ -16,7 +16,7 @@ import { readdirSync, readFileSync, statSync } from 'node:fs';
 import { createServer } from 'node:net';
 import { join, relative } from 'node:path';
 import { brotliCompressSync, constants, gzipSync } from 'node:zlib';
-import { chromium } from '../tests/web/node_modules/playwright-core/index.mjs';
+import { chromium } from 'playwright-core';
 
 const site = process.argv[2] ?? 'build/web';
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
@@ -103,10 +103,6 @@ async function walk_to(page, [x, y]) {
 async function position(page, x, y) {
   const controls = await page.evaluate(() => totechita.state().forms[0].controls);
   return [Number(controls[x].Text), Number(controls[y].Text)];
-}
-
-async function caption(page, label) {
-  return page.evaluate((name) => totechita.state().forms[0].controls[name].Caption, label);
 }
 
 // The page records when Enter was pressed and when the bomb's picture was drawn visible.

@@ -28,9 +28,14 @@ std::string menu(const std::vector<MenuItem>& items) {
   return json + "]";
 }
 
+// A control with a click handler: on a touch screen the page gives it a finger-sized target.
+std::string clickable(const Control& control) {
+  return control.on_click ? ",\"clickable\":true" : "";
+}
+
 std::string picture(const Picture& drawn) {
   return "{\"name\":" + json_quote(drawn.name()) +
-         ",\"kind\":\"picture\",\"asset\":" + json_quote(drawn.asset()) + "}";
+         ",\"kind\":\"picture\",\"asset\":" + json_quote(drawn.asset()) + clickable(drawn) + "}";
 }
 
 std::string label(const Label& drawn) {
@@ -38,7 +43,7 @@ std::string label(const Label& drawn) {
   return "{\"name\":" + json_quote(drawn.name()) +
          ",\"kind\":\"label\",\"fore\":" + color(style.fore) + ",\"back\":" + color(style.back) +
          ",\"font\":" + json_quote(style.font_family) +
-         ",\"points\":" + to_text(style.font_points) + "}";
+         ",\"points\":" + to_text(style.font_points) + clickable(drawn) + "}";
 }
 
 // Pictures by layer, lowest first, in declaration order within a layer; every label above them.

@@ -1,6 +1,7 @@
 // The game's page in Debian's Chromium, driven by Playwright, with the page's clock under the
 // test's control: performance.now(), timers and animation frames move only when told, so the
 // game's virtual time can be stepped exactly.
+import assert from 'node:assert/strict';
 import { createServer } from 'node:http';
 import { mkdirSync, readFileSync } from 'node:fs';
 import { extname, join, normalize } from 'node:path';
@@ -59,11 +60,17 @@ export function page_sessions() {
   return sessions;
 }
 
+// The keyboard's key for each of the script language's key words.
+const KEYBOARD = { Left: 'ArrowLeft', Up: 'ArrowUp', Right: 'ArrowRight', Down: 'ArrowDown',
+  Enter: 'Enter', Backspace: 'Backspace' };
+
 export class GamePage {
-  static async open(browser, site_url, { seed = 0, context_options = {} } = {}) {
+  // `init`: a function run in the page before its own scripts (a fake controller, say).
+  static async open(browser, site_url, { seed = 0, context_options = {}, init } = {}) {
     const context = await browser.newContext({ viewport: { width: 800, height: 600 },
       ...context_options });
     const page = await context.newPage();
+    if (init) await page.addInitScript(init);
     const errors = [];
     page.on('pageerror', (error) => errors.push(error.message));
     page.on('console', (message) => {
@@ -73,13 +80,26 @@ export class GamePage {
     await page.clock.pauseAt(1000);
     await page.goto(`${site_url}?seed=${seed}`);
     await page.waitForFunction(() => window.totechita?.transcript.length > 0);
-    return new GamePage(page, errors);
+    return new GamePage(page, errors, context_options.hasTouch === true);
   }
 
-  constructor(page, errors) {
+  constructor(page, errors, touch) {
     this.page = page;
     this.errors = errors;
     this.now = 0;  // virtual milliseconds since the title was shown
+    this.touch = touch;
+  }
+
+  // A key of the script language (Left, Enter, ...): pressed on the keyboard, or on a touch
+  // screen tapped on its on-screen key.
+  press(word) {
+    if (this.touch) return this.page.locator(`#touch-keys [data-key="${word}"]`).tap();
+    return this.page.keyboard.press(KEYBOARD[word]);
+  }
+
+  // A click with the mouse, or a tap on a touch screen.
+  activate(locator) {
+    return this.touch ? locator.tap({ timeout: 2000 }) : locator.click({ timeout: 2000 });
   }
 
   async run_for(milliseconds) {
@@ -99,15 +119,16 @@ export class GamePage {
     return this.page.locator(`.window[data-form="${form}"]`);
   }
 
-  // The open message box: its title and text, then closed with a click on OK.
-  async answer_message_box() {
+  // The open message box: its title and text, then closed by `answer` (OK clicked or tapped).
+  async answer_message_box(answer = (dialog) => this.activate(dialog.getByRole('button', { name: 'OK' }))) {
     const dialog = this.page.locator('#message-box');
     if (!(await dialog.evaluate((box) => box.open))) return null;
     const seen = {
       title: await dialog.locator('.caption').textContent(),
       text: await dialog.locator('.message').textContent(),
     };
-    await dialog.getByRole('button', { name: 'OK' }).click();
+    await answer(dialog);
+    assert.equal(await dialog.evaluate((box) => box.open), false, `${seen.text} stayed open`);
     return seen;
   }
 

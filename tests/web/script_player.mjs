@@ -5,9 +5,7 @@
 // compare with the driver's output. Values are read from the page's state, the driver's `dump`.
 import { spawnSync } from 'node:child_process';
 
-const KEYS = { Left: 'ArrowLeft', Up: 'ArrowUp', Right: 'ArrowRight', Down: 'ArrowDown',
-  Enter: 'Enter', Backspace: 'Backspace', 37: 'ArrowLeft', 38: 'ArrowUp', 39: 'ArrowRight',
-  40: 'ArrowDown', 13: 'Enter', 8: 'Backspace' };
+const KEY_WORDS = { 37: 'Left', 38: 'Up', 39: 'Right', 40: 'Down', 13: 'Enter', 8: 'Backspace' };
 
 export function parse_script(text) {
   return text.split('\n').map((line, index) => ({
@@ -27,16 +25,17 @@ class ScriptFailure extends Error {}
 export class ScriptPlayer {
   // `message_boxes`: the times at which the driver showed its boxes. The driver closes a box at
   // once; here each wait stops at those times to press OK, so that no time passes meanwhile.
-  // `snapshots`: a command's text -> [name, virtual ms after it]; `box_snapshots`: names for
-  // the screenshots taken while each message box is open, in order; `checks`: a command's text ->
-  // an async function of the page, called after it. Each is used at the command's first
-  // occurrence; `unused()` names those whose command never came.
-  constructor(game_page, message_boxes, { snapshots = new Map(), box_snapshots = [], checks = new Map() } = {}) {
+  // `snapshots`: a command's text -> [name, virtual ms after it]; `box_answers`: for each
+  // message box in order, an async function of the page and the open dialog that looks at it
+  // and closes it (by default OK is clicked, or tapped); `checks`: a command's text -> an async
+  // function of the page, called after it. Each is used at the command's first occurrence;
+  // `unused()` names those whose command never came.
+  constructor(game_page, message_boxes, { snapshots = new Map(), box_answers = [], checks = new Map() } = {}) {
     this.game = game_page;
     this.boxes = [...message_boxes];
     this.snapshots = new Map(snapshots);
     this.checks = new Map(checks);
-    this.box_snapshots = [...box_snapshots];
+    this.box_answers = [...box_answers];
     this.planned_shots = [];
     this.lines = [];
     this.seen_boxes = [];
@@ -69,14 +68,14 @@ export class ScriptPlayer {
       case 'wait': return this.#advance(Number(args[0]));
       case 'until': return this.#until(args);
       case 'key':
-        for (let i = 0; i < Number(args[1] ?? 1); ++i) await this.game.page.keyboard.press(KEYS[args[0]]);
+        for (let i = 0; i < Number(args[1] ?? 1); ++i) await this.game.press(KEY_WORDS[args[0]] ?? args[0]);
         return;
       case 'click': {
         const form = (await this.game.state()).active;
-        return this.game.window(form).locator(`[data-control="${args[0]}"]`).click({ timeout: 2000 });
+        return this.game.activate(this.game.window(form).locator(`[data-control="${args[0]}"]`));
       }
       case 'menu': return this.#choose(args[0]);
-      case 'close': return this.game.window(args[0]).locator('.close-box').click({ timeout: 2000 });
+      case 'close': return this.game.activate(this.game.window(args[0]).locator('.close-box'));
       case 'print': {
         const [name, value] = await this.#read(args[0]);
         this.lines.push(`${name}=${value}`);
@@ -111,9 +110,7 @@ export class ScriptPlayer {
       if (this.boxes[0] === stop) {
         this.boxes.shift();
         await this.#collect_events();
-        const shot = this.box_snapshots.shift();
-        if (shot) await this.game.screenshot(shot);
-        const box = await this.game.answer_message_box();
+        const box = await this.game.answer_message_box(this.box_answers.shift());
         if (!box) throw new ScriptFailure(`no message box open at t=${stop}`);
         this.seen_boxes.push(box);
       }
@@ -161,7 +158,7 @@ export class ScriptPlayer {
     }, key);
     if (!path) throw new ScriptFailure(`${form}'s menu bar has no command ${key}`);
     for (const name of path) {
-      await this.game.window(form).locator(`.menu-bar button[data-item="${name}"]`).click({ timeout: 2000 });
+      await this.game.activate(this.game.window(form).locator(`.menu-bar button[data-item="${name}"]`));
     }
   }
 
