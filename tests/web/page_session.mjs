@@ -14,15 +14,18 @@ export const artifacts_dir = process.env.TOTECHITA_ARTIFACTS_DIR;
 const TYPES = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
   '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.woff2': 'font/woff2',
-  '.txt': 'text/plain; charset=utf-8',
+  '.txt': 'text/plain; charset=utf-8', '.png': 'image/png', '.webmanifest': 'application/manifest+json',
 };
 
-// The site on a free port of 127.0.0.1, as a static web server would serve it.
+// The site on a free port of 127.0.0.1, as a static web server would serve it. `overrides` maps
+// a file's path (`/sw.js`) to the text served instead of the file, as a new build would.
 export async function serve_site() {
+  const overrides = new Map();
   const server = createServer((request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
     try {
-      const body = readFileSync(join(site_dir, path.endsWith('/') ? `${path}index.html` : path));
+      const file = path.endsWith('/') ? `${path}index.html` : path;
+      const body = overrides.get(file) ?? readFileSync(join(site_dir, file));
       response.writeHead(200, { 'Content-Type': TYPES[extname(path) || '.html'] });
       response.end(body);
     } catch {
@@ -30,7 +33,7 @@ export async function serve_site() {
     }
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+  return { url: `http://127.0.0.1:${server.address().port}/`, overrides, close: () => server.close() };
 }
 
 // Debian's Chromium, with the flags this machine's closed network needs. Playwright gives it a

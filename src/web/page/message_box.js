@@ -1,5 +1,6 @@
 // The game's message box: a modal alert dialog with the title, the message and one OK button,
-// centred on the window under it and scaled with it. It resolves when the player closes it, with
+// on the window under it and scaled with it: centred across, and around a third of the way down,
+// so that what the message announces in the middle of the board stays in view. It resolves when the player closes it, with
 // OK or, wherever the focus is, Enter, Space or Escape (the key routing calls close()): at once,
 // so that a key pressed straight after OK reaches the game.
 const FINGER = 44;  // the least size of OK on a touch screen, in CSS pixels
@@ -50,7 +51,7 @@ export class MessageBox {
     const width = box.offsetWidth * scale;
     const height = box.offsetHeight * scale;
     const left = Math.max(0, Math.min(rect.left + (rect.width - width) / 2, innerWidth - width));
-    const top = Math.max(0, Math.min(rect.top + (rect.height - height) / 2, innerHeight - height));
+    const top = Math.max(rect.top, Math.min(rect.top + rect.height / 3 - height / 2, innerHeight - height));
     box.style.left = `${left / scale}px`;
     box.style.top = `${top / scale}px`;
   }

@@ -224,7 +224,7 @@ export class Desktop {
     frame.style.top = `${Math.max(0, Math.round(top))}px`;
   }
 
-  // Where a message box goes: centred on the active window's client area, scaled as it is.
+  // Where a message box goes: on the active window's client area, scaled as it is.
   box_place() {
     if (!this.active) return { rect: this.root.getBoundingClientRect(), scale: 1 };
     return { rect: this.active.client.getBoundingClientRect(), scale: this.active.scale };
