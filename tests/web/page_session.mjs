@@ -95,9 +95,15 @@ export class GamePage {
 
   // A key of the script language (Left, Enter, ...): pressed on the keyboard, or on a touch
   // screen tapped on its on-screen key.
-  press(word) {
-    if (this.touch) return this.page.locator(`#touch-keys [data-key="${word}"]`).tap();
-    return this.page.keyboard.press(KEYBOARD[word]);
+  async press(word) {
+    if (!this.touch) return this.page.keyboard.press(KEYBOARD[word]);
+    // The keys stay where they are for a page's life; a tap at the key's middle is what a finger does.
+    this.key_centres ??= new Map();
+    if (!this.key_centres.has(word)) {
+      const box = await this.page.locator(`#touch-keys [data-key="${word}"]`).boundingBox();
+      this.key_centres.set(word, [box.x + box.width / 2, box.y + box.height / 2]);
+    }
+    return this.page.touchscreen.tap(...this.key_centres.get(word));
   }
 
   // A click with the mouse, or a tap on a touch screen.
