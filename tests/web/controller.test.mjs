@@ -113,5 +113,6 @@ test('A closes a message box', async () => {
   const box_command = whole_game.findIndex(({ words }) => words.join(' ') === 'expect Label13.Caption 4300');
   await player.play(whole_game.slice(0, box_command));
   assert.equal(player.seen_boxes.length, 1);
+  assert.equal((await controls(game)).Image14.Visible, true, 'the game goes on after the box');
   await game.close();
 });
