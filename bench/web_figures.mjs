@@ -116,11 +116,15 @@ async function empty_first_paint(browser, url) {
   return painted;
 }
 
-// The CPU time (seconds) all of the browser's processes spent in 30 s on a page.
+// The CPU time (seconds) that all of the browser's processes, and its renderers alone (the pages'
+// own work), spent in 30 s on a page.
 async function cpu_for_30_seconds(browser, open) {
   const cdp = await browser.newBrowserCDPSession();
-  const cpu = async () => (await cdp.send('SystemInfo.getProcessInfo')).processInfo
-    .reduce((sum, process) => sum + process.cpuTime, 0);
+  const cpu = async () => {
+    const { processInfo } = await cdp.send('SystemInfo.getProcessInfo');
+    const sum = (processes) => processes.reduce((total, process) => total + process.cpuTime, 0);
+    return { all: sum(processInfo), renderers: sum(processInfo.filter((process) => process.type === 'renderer')) };
+  };
   const context = await browser.newContext();
   const page = await context.newPage();
   await open(page);
@@ -128,7 +132,8 @@ async function cpu_for_30_seconds(browser, open) {
   const before = await cpu();
   const counted = await page.evaluate(() => window.totechita && { ...totechita.counters });
   await sleep(30000);
-  const spent = await cpu() - before;
+  const after = await cpu();
+  const spent = { all: after.all - before.all, renderers: after.renderers - before.renderers };
   const counts = await page.evaluate(() => window.totechita && { ...totechita.counters });
   await context.close();
   return { spent, wakes: counts ? counts.wakes - counted.wakes : 0, frames: counts ? counts.frames - counted.frames : 0 };
@@ -226,8 +231,11 @@ try {
     await page.waitForFunction(() => totechita.transcript.some((line) => line.endsWith('show Form2')));
   });
   const blank = await cpu_for_30_seconds(browser, (page) => page.goto(empty.url));
-  console.log(`Idle board, 30 s: ${(board.spent * 1000).toFixed(0)} ms of CPU, the empty page ` +
-    `${(blank.spent * 1000).toFixed(0)} ms: ${ratio(board.spent, blank.spent)} x; ` +
+  const ms = (seconds) => (seconds * 1000).toFixed(0);
+  console.log(`Idle board, 30 s of CPU: all processes ${ms(board.spent.all)} ms, the empty page ` +
+    `${ms(blank.spent.all)} ms: ${ratio(board.spent.all, blank.spent.all)} x; renderers ` +
+    `${ms(board.spent.renderers)} ms, the empty page ${ms(blank.spent.renderers)} ms: ` +
+    `${ratio(board.spent.renderers, blank.spent.renderers)} x; ` +
     `${board.wakes} wake-ups (${(board.wakes / 30).toFixed(2)}/s), ${board.frames} frames`);
   const delays = await enter_to_bomb(browser, server.url, 10);
   console.log(`Enter to the bomb on screen: median ${median(delays).toFixed(1)} ms, ` +

@@ -9,6 +9,9 @@ import { MessageBox } from './message_box.js';
 import { set_up_page_bar } from './page_bar.js';
 import { Desktop } from './windows.js';
 
+// The board's font, fetched while the title shows.
+document.fonts.load('12px "Totechita Gothic"');
+
 const ended = document.getElementById('program-ended');
 const failed = document.getElementById('load-failed');
 let game = null;
