@@ -182,7 +182,7 @@ function record_bomb_frames() {
 async function enter_to_bomb(browser, url, bombs) {
   const page = await browser.newPage();
   await page.goto(url);
-  await page.waitForFunction(() => totechita.transcript.some((line) => line.endsWith('show Form2')));
+  await page.waitForFunction(() => window.totechita?.transcript.some((line) => line.endsWith('show Form2')));
   await page.evaluate(record_bomb_frames);
   for (let dropped = 0; dropped < bombs; ++dropped) {
     for (const [x, y] of [['Text3', 'Text4'], ['Text6', 'Text8'], ['Text11', 'Text12']]) {
@@ -228,7 +228,7 @@ try {
     `the empty page ${median(blanks).toFixed(0)} ms (${range(blanks)}): ${ratio(median(titles), median(blanks))} x`);
   const board = await cpu_for_30_seconds(browser, async (page) => {
     await page.goto(server.url);
-    await page.waitForFunction(() => totechita.transcript.some((line) => line.endsWith('show Form2')));
+    await page.waitForFunction(() => window.totechita?.transcript.some((line) => line.endsWith('show Form2')));
   });
   const blank = await cpu_for_30_seconds(browser, (page) => page.goto(empty.url));
   const ms = (seconds) => (seconds * 1000).toFixed(0);
