@@ -206,20 +206,20 @@ export class Desktop {
   // the top left; on a touch screen they are centred too.
   #place(form_window) {
     const { frame, client } = form_window;
+    const touch = matchMedia('(hover: none) and (pointer: coarse)').matches;
+    const centred = form_window.description.centred;
+    const corner = centred || touch ? null : { left: 16 + 24 * form_window.default_place, top: 16 };
     form_window.set_scale(1);
     const bars = { width: frame.offsetWidth - client.offsetWidth, height: frame.offsetHeight - client.offsetHeight };
     const room = this.root.getBoundingClientRect();
     const margin = parseFloat(getComputedStyle(this.root).getPropertyValue('--margin')) || 0;
-    const fit = Math.min((room.width - 2 * margin - bars.width) / client.offsetWidth,
-      (room.height - 2 * margin - bars.height) / client.offsetHeight);
-    const centred = form_window.description.centred;
+    const fit = Math.min(
+      (room.width - 2 * margin - (corner?.left ?? 0) - bars.width) / client.offsetWidth,
+      (room.height - 2 * margin - (corner?.top ?? 0) - bars.height) / client.offsetHeight);
     if (centred) this.#scale = fit;
     form_window.set_scale(Math.max(0.1, centred ? fit : Math.min(fit, this.#scale)));
-    const touch = matchMedia('(hover: none) and (pointer: coarse)').matches;
-    const width = frame.offsetWidth;
-    const height = frame.offsetHeight;
-    const left = centred || touch ? (room.width - width) / 2 : margin + 16 + 24 * form_window.default_place;
-    const top = centred || touch ? (room.height - height) / 2 : margin + 16;
+    const left = corner ? margin + corner.left : (room.width - frame.offsetWidth) / 2;
+    const top = corner ? margin + corner.top : (room.height - frame.offsetHeight) / 2;
     frame.style.left = `${Math.max(0, Math.round(left))}px`;
     frame.style.top = `${Math.max(0, Math.round(top))}px`;
   }
