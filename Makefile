@@ -48,7 +48,8 @@ bench: deps
 
 # The game in a web page: the static site build/web (index.html, the WebAssembly, the pictures and
 # a cut-down font), built with Debian's emscripten; `make serve-web` serves it on this machine.
-WEB_PACKAGES := cmake ninja-build emscripten node-acorn fonttools python3-brotli fonts-ipafont-gothic
+WEB_PACKAGES := cmake ninja-build emscripten node-acorn fonttools python3-brotli fonts-ipafont-gothic \
+                librsvg2-bin
 WEB_PORT ?= 8000
 .PHONY: web serve-web web-test
 web:
@@ -60,19 +61,22 @@ serve-web: web
 	@echo "Serving the game at http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops)"
 	cd build/web && /usr/bin/python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
 
-# The page's tests in Debian's Chromium, against the native script driver of PRESET.
-# playwright-core comes from the lockfile, installed only when missing.
-web-test: build web
+# The page's tests in Debian's Chromium, against the native script driver of PRESET, and its
+# linter. playwright-core and ESLint come from the lockfile, installed only when missing.
+web-test: build web node-tools
 	@tools/ensure-packages chromium
-	@command -v npm > /dev/null || tools/ensure-packages npm
-	@test -d tests/web/node_modules/playwright-core || npm ci --prefix tests/web --no-audit --no-fund
 	ctest --preset web
+
+.PHONY: node-tools
+node-tools:
+	@command -v npm > /dev/null || tools/ensure-packages npm
+	@test -f node_modules/.package-lock.json -a node_modules/.package-lock.json -nt package-lock.json \
+	  || npm ci --no-audit --no-fund
 
 test: web-test
 
 # The web page's figures of docs/performance.md, measured in Debian's Chromium (about 2 minutes).
 .PHONY: bench-web
-bench-web: web
+bench-web: web node-tools
 	@tools/ensure-packages chromium
-	@test -d tests/web/node_modules/playwright-core || npm ci --prefix tests/web --no-audit --no-fund
 	node bench/web_figures.mjs build/web

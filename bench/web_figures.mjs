@@ -1,22 +1,27 @@
 // The web page's figures for docs/performance.md, measured in Debian's Chromium on the real
-// clock against the site served as `make serve-web` serves it:
+// clock against the site served as `make serve-web` serves it, each beside an empty page served
+// the same way (a blank page of the site's background colour):
 //
 //     node bench/web_figures.mjs build/web      (or: make bench-web)
 //
-// - what a visitor downloads: every file of the site but the font's licence texts, compressed
-//   as a web server would send it (gzip level 6, and Brotli for a server that keeps .br files);
-// - navigation to the title's first frame (its picture painted, by Element Timing), 10 visits
-//   with an empty cache, median and range;
-// - the idle board for 30 s, from one second after it shows: wake-ups and animation frames,
-//   as the page counts them;
+// - a first visit: every response the server sent in full while a fresh browser loaded the page
+//   and its service worker kept the site, compressed as a web server would send it (gzip level
+//   6; Brotli for a server that keeps .br files); and, as an upper bound, every file of the site
+//   but the font's licence texts;
+// - navigation to the first paint: the title's picture painted (Element Timing) against the
+//   empty page's first paint, 10 visits of each in turns with an empty cache, medians;
+// - the idle board for 30 s, from one second after it shows: the CPU time of all of Chromium's
+//   processes against the same 30 s on the empty page, and the wake-ups and animation frames the
+//   page counts;
 // - Enter to the bomb on screen: from the key's event to the animation frame that draws it,
 //   10 bombs crafted and dropped by a small autopilot that walks over the ingredients.
 import { spawn } from 'node:child_process';
-import { readdirSync, readFileSync, statSync } from 'node:fs';
+import { mkdtempSync, readdirSync, readFileSync, statSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import { createServer } from 'node:net';
 import { join, relative } from 'node:path';
 import { brotliCompressSync, constants, gzipSync } from 'node:zlib';
-import { chromium } from '../tests/web/node_modules/playwright-core/index.mjs';
+import { chromium } from 'playwright-core';
 
 const site = process.argv[2] ?? 'build/web';
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
@@ -50,19 +55,88 @@ async function free_port() {
   return port;
 }
 
-async function serve() {
+// Python's web server on `dir`; `sent` lists the paths it answered with a whole file (200), as
+// its log says.
+async function serve(dir) {
   const port = await free_port();
   const server = spawn('/usr/bin/python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1'],
-    { cwd: site, stdio: 'ignore' });
+    { cwd: dir, stdio: ['ignore', 'ignore', 'pipe'] });
+  const sent = [];
+  server.stderr.setEncoding('utf8').on('data', (text) => {
+    for (const [, path] of text.matchAll(/"GET ([^ ?]+)\S* HTTP\/[\d.]+" 200 /g)) sent.push(path);
+  });
   for (let i = 0; i < 50; ++i) {
     try {
       await fetch(`http://127.0.0.1:${port}/`);
-      return { url: `http://127.0.0.1:${port}/`, stop: () => server.kill() };
+      sent.length = 0;
+      return { url: `http://127.0.0.1:${port}/`, sent, stop: () => server.kill() };
     } catch {
       await sleep(100);
     }
   }
   throw new Error('the web server did not start');
+}
+
+function empty_site() {
+  const dir = mkdtempSync(join(tmpdir(), 'totechita-empty-'));
+  writeFileSync(join(dir, 'index.html'), '<!doctype html><html lang="ja"><head><meta charset="utf-8">' +
+    '<title>empty</title></head><body style="margin:0;background:#3b6e8f"></body></html>\n');
+  return dir;
+}
+
+const gzip_size = (path) => gzipSync(readFileSync(path), { level: 6 }).length;
+
+// What a first visit downloads, the service worker's keeping of the site included.
+async function first_visit(browser, server) {
+  const context = await browser.newContext();
+  const page = await context.newPage();
+  server.sent.length = 0;
+  await page.goto(server.url);
+  await page.evaluate(() => new Promise((resolve) => {
+    if (navigator.serviceWorker.controller) resolve();
+    navigator.serviceWorker.addEventListener('controllerchange', resolve);
+  }));
+  await sleep(2000);
+  await context.close();
+  const paths = server.sent.map((path) => join(site, path.endsWith('/') ? `${path}index.html` : path));
+  return { files: paths.length, gzip: paths.reduce((sum, path) => sum + gzip_size(path), 0) };
+}
+
+async function empty_first_paint(browser, url) {
+  const context = await browser.newContext();
+  const page = await context.newPage();
+  await page.goto(url);
+  const painted = await page.evaluate(() => new Promise((resolve) => {
+    new PerformanceObserver((list) => {
+      const paint = list.getEntries().find((entry) => entry.name === 'first-paint');
+      if (paint) resolve(paint.startTime);
+    }).observe({ type: 'paint', buffered: true });
+  }));
+  await context.close();
+  return painted;
+}
+
+// The CPU time (seconds) that all of the browser's processes, and its renderers alone (the pages'
+// own work), spent in 30 s on a page.
+async function cpu_for_30_seconds(browser, open) {
+  const cdp = await browser.newBrowserCDPSession();
+  const cpu = async () => {
+    const { processInfo } = await cdp.send('SystemInfo.getProcessInfo');
+    const sum = (processes) => processes.reduce((total, process) => total + process.cpuTime, 0);
+    return { all: sum(processInfo), renderers: sum(processInfo.filter((process) => process.type === 'renderer')) };
+  };
+  const context = await browser.newContext();
+  const page = await context.newPage();
+  await open(page);
+  await sleep(1000);
+  const before = await cpu();
+  const counted = await page.evaluate(() => window.totechita && { ...totechita.counters });
+  await sleep(30000);
+  const after = await cpu();
+  const spent = { all: after.all - before.all, renderers: after.renderers - before.renderers };
+  const counts = await page.evaluate(() => window.totechita && { ...totechita.counters });
+  await context.close();
+  return { spent, wakes: counts ? counts.wakes - counted.wakes : 0, frames: counts ? counts.frames - counted.frames : 0 };
 }
 
 async function title_first_frame(browser, url) {
@@ -79,18 +153,6 @@ async function title_first_frame(browser, url) {
   return painted;
 }
 
-async function idle_board(browser, url) {
-  const page = await browser.newPage();
-  await page.goto(url);
-  await page.waitForFunction(() => totechita.transcript.some((line) => line.endsWith('show Form2')));
-  await sleep(1000);
-  const before = await page.evaluate(() => ({ ...totechita.counters }));
-  await sleep(30000);
-  const after = await page.evaluate(() => ({ ...totechita.counters }));
-  await page.close();
-  return { wakes: after.wakes - before.wakes, frames: after.frames - before.frames };
-}
-
 // Walks the player onto a place, one key press for each 100 twips.
 async function walk_to(page, [x, y]) {
   const at = await position(page, 'Text1', 'Text2');
@@ -103,10 +165,6 @@ async function walk_to(page, [x, y]) {
 async function position(page, x, y) {
   const controls = await page.evaluate(() => totechita.state().forms[0].controls);
   return [Number(controls[x].Text), Number(controls[y].Text)];
-}
-
-async function caption(page, label) {
-  return page.evaluate((name) => totechita.state().forms[0].controls[name].Caption, label);
 }
 
 // The page records when Enter was pressed and when the bomb's picture was drawn visible.
@@ -124,7 +182,7 @@ function record_bomb_frames() {
 async function enter_to_bomb(browser, url, bombs) {
   const page = await browser.newPage();
   await page.goto(url);
-  await page.waitForFunction(() => totechita.transcript.some((line) => line.endsWith('show Form2')));
+  await page.waitForFunction(() => window.totechita?.transcript.some((line) => line.endsWith('show Form2')));
   await page.evaluate(record_bomb_frames);
   for (let dropped = 0; dropped < bombs; ++dropped) {
     for (const [x, y] of [['Text3', 'Text4'], ['Text6', 'Text8'], ['Text11', 'Text12']]) {
@@ -150,21 +208,40 @@ const browser = await chromium.launch({
   args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
     '--disable-background-networking', '--disable-component-update', '--disable-sync'],
 });
-const server = await serve();
+const server = await serve(site);
+const empty = await serve(empty_site());
+const ratio = (a, b) => (a / b).toFixed(2);
 try {
   const sizes = download_sizes();
-  console.log(`Download: ${sizes.count} files of ${relative('.', site)}, ${(sizes.raw / 1000).toFixed(1)} kB raw, ` +
+  const visit = await first_visit(browser, server);
+  console.log(`First visit: ${visit.files} files sent whole, ${(visit.gzip / 1000).toFixed(1)} kB gzip`);
+  console.log(`Every file of ${relative('.', site)}: ${sizes.count} files, ${(sizes.raw / 1000).toFixed(1)} kB raw, ` +
     `${(sizes.gzip / 1000).toFixed(1)} kB gzip, ${(sizes.brotli / 1000).toFixed(1)} kB Brotli`);
-  const frames = [];
-  for (let i = 0; i < 10; ++i) frames.push(await title_first_frame(browser, server.url));
-  console.log(`Title's first frame: median ${median(frames).toFixed(0)} ms ` +
-    `(${Math.min(...frames).toFixed(0)}-${Math.max(...frames).toFixed(0)})`);
-  const idle = await idle_board(browser, server.url);
-  console.log(`Idle board, 30 s: ${idle.wakes} wake-ups (${(idle.wakes / 30).toFixed(2)}/s), ${idle.frames} frames`);
+  const titles = [];
+  const blanks = [];
+  for (let i = 0; i < 10; ++i) {
+    blanks.push(await empty_first_paint(browser, empty.url));
+    titles.push(await title_first_frame(browser, server.url));
+  }
+  const range = (values) => `${Math.min(...values).toFixed(0)}-${Math.max(...values).toFixed(0)}`;
+  console.log(`First paint: the title ${median(titles).toFixed(0)} ms (${range(titles)}), ` +
+    `the empty page ${median(blanks).toFixed(0)} ms (${range(blanks)}): ${ratio(median(titles), median(blanks))} x`);
+  const board = await cpu_for_30_seconds(browser, async (page) => {
+    await page.goto(server.url);
+    await page.waitForFunction(() => window.totechita?.transcript.some((line) => line.endsWith('show Form2')));
+  });
+  const blank = await cpu_for_30_seconds(browser, (page) => page.goto(empty.url));
+  const ms = (seconds) => (seconds * 1000).toFixed(0);
+  console.log(`Idle board, 30 s of CPU: all processes ${ms(board.spent.all)} ms, the empty page ` +
+    `${ms(blank.spent.all)} ms: ${ratio(board.spent.all, blank.spent.all)} x; renderers ` +
+    `${ms(board.spent.renderers)} ms, the empty page ${ms(blank.spent.renderers)} ms: ` +
+    `${ratio(board.spent.renderers, blank.spent.renderers)} x; ` +
+    `${board.wakes} wake-ups (${(board.wakes / 30).toFixed(2)}/s), ${board.frames} frames`);
   const delays = await enter_to_bomb(browser, server.url, 10);
   console.log(`Enter to the bomb on screen: median ${median(delays).toFixed(1)} ms, ` +
     `max ${Math.max(...delays).toFixed(1)} ms (${delays.map((d) => d.toFixed(1)).join(', ')})`);
 } finally {
   server.stop();
+  empty.stop();
   await browser.close();
 }

@@ -21,8 +21,10 @@ std::string menu(const std::vector<MenuItem>& items) {
   return json + "]";
 }
 
+// A control with a click handler: on a touch screen the page gives it a finger-sized target.
 std::string control(const Control& drawn) {
-  return "{\"name\":" + json_quote(drawn.name()) + "," + control_design_members(drawn) + "}";
+  return "{\"name\":" + json_quote(drawn.name()) + "," + control_design_members(drawn) +
+         (drawn.on_click ? ",\"clickable\":true}" : "}");
 }
 
 }  // namespace

@@ -23,8 +23,9 @@ EM_JS(void, page_form_shown, (const char* name), {
 EM_JS(void, page_form_unloaded, (const char* name), {
   Module.page.form_unloaded(UTF8ToString(name));
 });
-EM_ASYNC_JS(void, page_message_box, (const char* prompt, const char* title), {
-  await Module.page.message_box(UTF8ToString(prompt), UTF8ToString(title));
+EM_ASYNC_JS(void, page_message_box, (const char* prompt, const char* title, const char* frame), {
+  await Module.page.message_box(UTF8ToString(prompt), UTF8ToString(title),
+                                JSON.parse(UTF8ToString(frame)));
 });
 EM_JS(void, page_program_ended, (int status), {
   Module.page.program_ended(status);
@@ -45,8 +46,10 @@ void WebPlatform::form_unloaded(Form& form) {
   page_form_unloaded(form.name().c_str());
 }
 
+// The windows are drawn as they are now behind the box, as the desktop repaints them.
 void WebPlatform::message_box(std::string_view prompt, std::string_view title) {
-  page_message_box(std::string(prompt).c_str(), std::string(title).c_str());
+  page_message_box(std::string(prompt).c_str(), std::string(title).c_str(),
+                   every_window().c_str());
 }
 
 void WebPlatform::program_ended(int status) { page_program_ended(status); }
@@ -62,6 +65,15 @@ std::string WebPlatform::take_frame() {
   for (Window& window : m_windows) {
     if (window.drawn_revision == window.form->shown_revision()) continue;
     window.drawn_revision = window.form->shown_revision();
+    if (json.size() > 1) json += ',';
+    json += dump_form(*window.form);
+  }
+  return json + "]";
+}
+
+std::string WebPlatform::every_window() const {
+  std::string json = "[";
+  for (const Window& window : m_windows) {
     if (json.size() > 1) json += ',';
     json += dump_form(*window.form);
   }

@@ -30,6 +30,10 @@ class WebPlatform final : public Platform {
   std::string take_frame();
 
  private:
+  // Every window's dump as it is now, whatever its shown revision says: a handler that opens a
+  // message box is still running, so what it has changed is not yet counted there.
+  std::string every_window() const;
+
   struct Window {
     const Form* form;
     std::optional<std::uint64_t> drawn_revision;

@@ -1,25 +1,22 @@
-// What only the page can show: its windows, its menu, keys and on-screen keys, the end of the
-// program, and its clock when idle or hidden. Game rules are the whole-game test's business.
+// What only the page can show on a desktop: its windows, its menu and keys, the font, the end of
+// the program, and its clock when idle or hidden. Game rules are the whole-game test's business.
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
 import { test } from 'node:test';
-import { page_sessions } from './page_session.mjs';
+import { commands_before, page_sessions } from './page_session.mjs';
 import { ScriptPlayer } from './script_player.mjs';
 
-const PHONE = { viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true };
+// The whole game's opening up to the first craft, with a click on the dry-ice count.
+const DESKTOP = { viewport: { width: 1280, height: 800 } };
+const HIGHLIGHT = 'rgb(49, 106, 197)';
 
 const sessions = page_sessions();
 
-// The whole game's opening: walk over one of each ingredient (up to the first craft), then
-// craft a water bomb with a click on the dry-ice count (the craft included).
-async function whole_game_opening({ craft }) {
-  const whole_game = await sessions.read_script(
-    readFileSync(process.env.TOTECHITA_WHOLE_GAME_SCRIPT, 'utf8'));
-  const first_craft = whole_game.findIndex(({ text }) => text.trim() === 'click Label3');
-  return whole_game.slice(0, first_craft + (craft ? 1 : 0));
+// The whole game's opening up to the first craft, with a click on the dry-ice count.
+async function bomb_in_hand() {
+  return commands_before(await sessions.whole_game(), 'click Label3', { through: true });
 }
 
-async function open(options = {}) {
+function open(options = {}) {
   return sessions.open({ seed: 1, ...options });
 }
 
@@ -27,9 +24,11 @@ async function value(game, form, control, property) {
   return (await game.state()).forms.find((state) => state.form === form).controls[control][property];
 }
 
+// The client area's size in the form's own pixels, and the scale it is drawn at.
 async function client_size(window) {
   const box = await window.locator('.client').boundingBox();
-  return [box.width, box.height];
+  const scale = await window.locator('.client').evaluate((client) => Number(client.style.zoom));
+  return { size: [Math.round(box.width / scale), Math.round(box.height / scale)], scale, box };
 }
 
 function menu_tree(bar) {
@@ -41,25 +40,30 @@ function menu_tree(bar) {
   return entries(bar);
 }
 
-test('the title is borderless and centred, then the board has its caption, close box and menu', async () => {
-  const game = await open();
+test('the title is borderless and centred, then the board fills the screen with its caption, close box and menu', async () => {
+  const game = await open({ context_options: DESKTOP });
   await game.run_for(100);
   const title = game.window('Form1');
   assert.equal(await title.locator('.caption-bar').count(), 0);
-  assert.deepEqual(await client_size(title), [529, 481]);
-  const box = await title.boundingBox();
-  assert.ok(Math.abs(box.x + box.width / 2 - 400) <= 1 && Math.abs(box.y + box.height / 2 - 300) <= 1);
-  await game.screenshot('title');
+  const shown = await client_size(title);
+  assert.deepEqual(shown.size, [529, 481]);
+  assert.ok(Math.abs(shown.box.x + shown.box.width / 2 - 640) <= 1 && Math.abs(shown.box.y + shown.box.height / 2 - 400) <= 16);
+  await game.screenshot('desktop-title');
 
   await game.run_for(1500);
   assert.equal(await title.count(), 0);
   const board = game.window('Form2');
   assert.equal(await board.locator('.caption').textContent(), 'KORUMEDO　トテチータ');
   assert.ok(await board.locator('.close-box').isVisible());
-  assert.deepEqual(await client_size(board), [377, 331]);
+  const client = await client_size(board);
+  assert.deepEqual(client.size, [377, 331]);
+  const room = await game.page.locator('#screen').boundingBox();
+  const frame = await board.boundingBox();
+  assert.ok(frame.height >= room.height - 20 && frame.y >= room.y, `board ${frame.height} high in ${room.height}`);
   assert.deepEqual(await board.locator('.menu-bar').evaluate(menu_tree), [
     { ゲーム: [{ 敵を置く: ['茂佐', 'ヌガタのおやじ', 'ポテ戦'] }, '-', '終了'] },
   ]);
+  await game.screenshot('desktop-board');
   assert.deepEqual(game.errors, []);
   await game.close();
 });
@@ -67,7 +71,7 @@ test('the title is borderless and centred, then the board has its caption, close
 test('Return and keypad Enter both drop the bomb in hand', async () => {
   for (const key of ['Enter', 'NumpadEnter']) {
     const game = await open();
-    await new ScriptPlayer(game, []).play(await whole_game_opening({ craft: true }));
+    await new ScriptPlayer(game, []).play(await bomb_in_hand());
     await game.page.keyboard.press(key);
     await game.run_for(3);
     assert.equal(await value(game, 'Form2', 'Image5', 'Visible'), true, key);
@@ -80,7 +84,7 @@ test('the game keys never scroll the page or leave it', async () => {
   const game = await open();
   await game.page.evaluate(() => {
     window.unhandled = [];
-    addEventListener('keydown', (event) => event.defaultPrevented || unhandled.push(event.key));
+    addEventListener('keydown', (event) => event.defaultPrevented || window.unhandled.push(event.key));
   });
   await game.run_for(1600);
   const url = game.page.url();
@@ -88,7 +92,7 @@ test('the game keys never scroll the page or leave it', async () => {
     await game.page.keyboard.press(key);
   }
   await game.run_for(200);
-  assert.deepEqual(await game.page.evaluate(() => unhandled), []);
+  assert.deepEqual(await game.page.evaluate(() => window.unhandled), []);
   assert.equal(game.page.url(), url);
   assert.equal(await value(game, 'Form2', 'Image1', 'Left'), 0);  // left, then right again
   await game.close();
@@ -110,28 +114,78 @@ test('the menu works from the keyboard; the close box ends the program and a new
   await game.close();
 });
 
-test('on a phone the board fills the width and the on-screen keys play', async () => {
-  const game = await open({ context_options: PHONE });
-  await new ScriptPlayer(game, []).play(await whole_game_opening({ craft: false }));
-  const board = await game.window('Form2').boundingBox();
-  assert.ok(Math.abs(board.width - 390) < 1, `board ${board.width} wide`);
-  const keys = game.page.locator('#touch-keys button');
-  assert.equal(await keys.count(), 6);
-  await game.page.getByRole('button', { name: '作る' }).tap();
-  await game.run_for(1);
-  assert.equal(await value(game, 'Form2', 'Label9', 'Caption'), '1');
-  const position = async () => [Number(await value(game, 'Form2', 'Text1', 'Text')),
-    Number(await value(game, 'Form2', 'Text2', 'Text'))];
-  let [x, y] = await position();
-  for (const [name, dx, dy] of [['右', 100, 0], ['下', 0, 100], ['左', -100, 0], ['上', 0, -100]]) {
-    await game.page.getByRole('button', { name, exact: true }).tap();
-    [x, y] = [x + dx, y + dy];
-    assert.deepEqual(await position(), [x, y], name);
+test('Enter presses the page control that Tab reached, not the game', async () => {
+  const game = await open();
+  await new ScriptPlayer(game, []).play(await bomb_in_hand());
+  const board = game.window('Form2');
+  const focus_on = async (control) => {
+    for (let i = 0; i < 10 && !(await control.evaluate((b) => b === document.activeElement)); ++i) {
+      await game.page.keyboard.press('Tab');
+    }
+  };
+  await focus_on(board.getByRole('menuitem', { name: 'ゲーム' }));
+  await game.page.keyboard.press('Enter');
+  assert.equal(await game.window('Form2').locator('[role=menu]:visible').count(), 1, 'the menu opens');
+  await game.page.keyboard.press('Escape');
+  await game.run_for(3);
+  assert.equal(await value(game, 'Form2', 'Label9', 'Caption'), '1', 'the bomb still in hand');
+  await focus_on(board.locator('.close-box'));
+  await game.page.keyboard.press('Enter');
+  assert.match((await game.transcript()).at(-1), / end$/);
+  await game.page.keyboard.press('Enter');  // もう一度遊ぶ, focused when the program ended
+  assert.deepEqual(await game.transcript(), ['t=0 show Form1']);
+  await game.close();
+});
+
+test('one menu entry is selected at a time, by the pointer or the keys; no listener is left behind', async () => {
+  const game = await open();
+  await game.run_for(1600);
+  const board = game.window('Form2');
+  const selected = () => board.locator('.menu button:visible').evaluateAll((buttons, colour) =>
+    buttons.filter((button) => getComputedStyle(button).backgroundColor === colour).map((button) => button.textContent), HIGHLIGHT);
+  await game.page.keyboard.press('F10');
+  assert.deepEqual(await selected(), ['敵を置く']);
+  await board.getByRole('menuitem', { name: '終了' }).hover();
+  assert.deepEqual(await selected(), ['終了']);
+  await game.page.keyboard.press('ArrowUp');
+  assert.deepEqual(await selected(), ['敵を置く']);
+  await game.page.keyboard.press('Escape');
+
+  // Every new game's menu bar, and every menu opened, leaves the document as it found it.
+  const cdp = await game.page.context().newCDPSession(game.page);
+  const presses_heard = async () => {
+    const { result } = await cdp.send('Runtime.evaluate', { expression: 'document' });
+    const { listeners } = await cdp.send('DOMDebugger.getEventListeners', { objectId: result.objectId });
+    return listeners.filter((listener) => listener.type === 'pointerdown').length;
+  };
+  const before = await presses_heard();
+  for (let i = 0; i < 3; ++i) {
+    await game.window('Form2').locator('.close-box').click();
+    await game.page.getByRole('button', { name: 'もう一度遊ぶ' }).click();
+    await game.run_for(1600);
+    await game.window('Form2').getByRole('menuitem', { name: 'ゲーム' }).click();
+    await game.page.mouse.click(5, 5);
   }
-  await game.page.getByRole('button', { name: '置く' }).tap();
-  await game.run_for(20);
-  assert.equal(await value(game, 'Form2', 'Image5', 'Visible'), true);
-  await game.screenshot('phone');
+  assert.equal(await presses_heard(), before);
+  await game.close();
+});
+
+test('every text of the page is drawn in the game\'s font, with no character left to another', async () => {
+  const game = await open();
+  await game.run_for(1600);
+  await game.window('Form2').getByRole('menuitem', { name: 'ゲーム' }).click();
+  const cdp = await game.page.context().newCDPSession(game.page);
+  await cdp.send('DOM.enable');
+  await cdp.send('CSS.enable');
+  const { root } = await cdp.send('DOM.getDocument', { depth: -1 });
+  const { nodeIds } = await cdp.send('DOM.querySelectorAll', { nodeId: root.nodeId,
+    selector: '.caption, .close-box, .menu-bar button, .label, #controls-hint span span' });
+  const families = new Set();
+  for (const nodeId of nodeIds) {
+    const { fonts } = await cdp.send('CSS.getPlatformFontsForNode', { nodeId });
+    for (const font of fonts) families.add(font.familyName);
+  }
+  assert.deepEqual([...families], ['Totechita Gothic']);
   await game.close();
 });
 

@@ -1,6 +1,7 @@
 // The game's page in Debian's Chromium, driven by Playwright, with the page's clock under the
 // test's control: performance.now(), timers and animation frames move only when told, so the
 // game's virtual time can be stepped exactly.
+import assert from 'node:assert/strict';
 import { createServer } from 'node:http';
 import { mkdirSync, readFileSync } from 'node:fs';
 import { extname, join, normalize } from 'node:path';
@@ -13,15 +14,18 @@ export const artifacts_dir = process.env.TOTECHITA_ARTIFACTS_DIR;
 const TYPES = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
   '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.woff2': 'font/woff2',
-  '.txt': 'text/plain; charset=utf-8',
+  '.txt': 'text/plain; charset=utf-8', '.png': 'image/png', '.webmanifest': 'application/manifest+json',
 };
 
-// The site on a free port of 127.0.0.1, as a static web server would serve it.
+// The site on a free port of 127.0.0.1, as a static web server would serve it. `overrides` maps
+// a file's path (`/sw.js`) to the text served instead of the file, as a new build would.
 export async function serve_site() {
+  const overrides = new Map();
   const server = createServer((request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
     try {
-      const body = readFileSync(join(site_dir, path.endsWith('/') ? `${path}index.html` : path));
+      const file = path.endsWith('/') ? `${path}index.html` : path;
+      const body = overrides.get(file) ?? readFileSync(join(site_dir, file));
       response.writeHead(200, { 'Content-Type': TYPES[extname(path) || '.html'] });
       response.end(body);
     } catch {
@@ -29,7 +33,7 @@ export async function serve_site() {
     }
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+  return { url: `http://127.0.0.1:${server.address().port}/`, overrides, close: () => server.close() };
 }
 
 // Debian's Chromium, with the flags this machine's closed network needs. Playwright gives it a
@@ -45,7 +49,15 @@ export function launch_chromium() {
 // A page of the game at virtual time 0: the title has just been shown, nothing drawn yet.
 // Serves the site and launches Chromium once for a file of tests; both go when its tests end.
 // A game opens in the browser with `open(options)`; `read_script(text)` reads a script with the
-// game's own parser (in a page of its own) and gives its commands.
+// game's own parser (in a page of its own) and gives its commands; `whole_game()` reads the
+// whole-game script so.
+// The commands of a script before the first one written `text` (`through` it, if asked).
+export function commands_before(commands, text, { through = false } = {}) {
+  const at = commands.findIndex((command) => command.text.trim() === text);
+  if (at < 0) throw new Error(`the script has no command ${text}`);
+  return commands.slice(0, at + (through ? 1 : 0));
+}
+
 export function page_sessions() {
   const sessions = {};
   before(async () => {
@@ -63,14 +75,22 @@ export function page_sessions() {
     if (read.error) throw new Error(`line ${read.error.line}: ${read.error.problem}`);
     return read.commands;
   };
+  sessions.whole_game = () => sessions.read_script(
+    readFileSync(process.env.TOTECHITA_WHOLE_GAME_SCRIPT, 'utf8'));
   return sessions;
 }
 
+// The keyboard's key for each of the script language's key words.
+const KEYBOARD = { Left: 'ArrowLeft', Up: 'ArrowUp', Right: 'ArrowRight', Down: 'ArrowDown',
+  Enter: 'Enter', Backspace: 'Backspace' };
+
 export class GamePage {
-  static async open(browser, site_url, { seed = 0, context_options = {} } = {}) {
+  // `init`: a function run in the page before its own scripts (a fake controller, say).
+  static async open(browser, site_url, { seed = 0, context_options = {}, init } = {}) {
     const context = await browser.newContext({ viewport: { width: 800, height: 600 },
       ...context_options });
     const page = await context.newPage();
+    if (init) await page.addInitScript(init);
     const errors = [];
     page.on('pageerror', (error) => errors.push(error.message));
     page.on('console', (message) => {
@@ -80,13 +100,32 @@ export class GamePage {
     await page.clock.pauseAt(1000);
     await page.goto(`${site_url}?seed=${seed}`);
     await page.waitForFunction(() => window.totechita?.transcript.length > 0);
-    return new GamePage(page, errors);
+    return new GamePage(page, errors, context_options.hasTouch === true);
   }
 
-  constructor(page, errors) {
+  constructor(page, errors, touch) {
     this.page = page;
     this.errors = errors;
     this.now = 0;  // virtual milliseconds since the title was shown
+    this.touch = touch;
+  }
+
+  // A key of the script language (Left, Enter, ...): pressed on the keyboard, or on a touch
+  // screen tapped on its on-screen key.
+  async press(word) {
+    if (!this.touch) return this.page.keyboard.press(KEYBOARD[word]);
+    // The keys stay where they are for a page's life; a tap at the key's middle is what a finger does.
+    this.key_centres ??= new Map();
+    if (!this.key_centres.has(word)) {
+      const box = await this.page.locator(`#touch-keys [data-key="${word}"]`).boundingBox();
+      this.key_centres.set(word, [box.x + box.width / 2, box.y + box.height / 2]);
+    }
+    return this.page.touchscreen.tap(...this.key_centres.get(word));
+  }
+
+  // A click with the mouse, or a tap on a touch screen.
+  activate(locator) {
+    return this.touch ? locator.tap({ timeout: 2000 }) : locator.click({ timeout: 2000 });
   }
 
   async run_for(milliseconds) {
@@ -106,15 +145,16 @@ export class GamePage {
     return this.page.locator(`.window[data-form="${form}"]`);
   }
 
-  // The open message box: its title and text, then closed with a click on OK.
-  async answer_message_box() {
+  // The open message box: its title and text, then closed by `answer` (OK clicked or tapped).
+  async answer_message_box(answer = (dialog) => this.activate(dialog.getByRole('button', { name: 'OK' }))) {
     const dialog = this.page.locator('#message-box');
     if (!(await dialog.evaluate((box) => box.open))) return null;
     const seen = {
       title: await dialog.locator('.caption').textContent(),
       text: await dialog.locator('.message').textContent(),
     };
-    await dialog.getByRole('button', { name: 'OK' }).click();
+    await answer(dialog);
+    assert.equal(await dialog.evaluate((box) => box.open), false, `${seen.text} stayed open`);
     return seen;
   }
 

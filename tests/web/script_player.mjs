@@ -7,9 +7,10 @@
 // the driver's output.
 import { spawnSync } from 'node:child_process';
 
-// The real key of each key code the game knows.
-const KEYS = new Map([[37, 'ArrowLeft'], [38, 'ArrowUp'], [39, 'ArrowRight'], [40, 'ArrowDown'],
-  [13, 'Enter'], [8, 'Backspace']]);
+// The script language's word for each key code the game knows: the game page presses it on the
+// keyboard or on the on-screen keys.
+const KEY_WORDS = new Map([[37, 'Left'], [38, 'Up'], [39, 'Right'], [40, 'Down'], [13, 'Enter'],
+  [8, 'Backspace']]);
 
 // What a script driver prints for a script, and its exit status.
 export function run_driver(command, script_path) {
@@ -22,16 +23,17 @@ class ScriptFailure extends Error {}
 export class ScriptPlayer {
   // `message_boxes`: the times at which the driver showed its boxes. The driver closes a box at
   // once; here each wait stops at those times to press OK, so that no time passes meanwhile.
-  // `snapshots`: a command's text -> [name, virtual ms after it]; `box_snapshots`: names for
-  // the screenshots taken while each message box is open, in order; `checks`: a command's text ->
-  // an async function of the page, called after it. Each is used at the command's first
-  // occurrence; `unused()` names those whose command never came.
-  constructor(game_page, message_boxes, { snapshots = new Map(), box_snapshots = [], checks = new Map() } = {}) {
+  // `snapshots`: a command's text -> [name, virtual ms after it]; `box_answers`: for each
+  // message box in order, an async function of the page and the open dialog that looks at it
+  // and closes it (by default OK is clicked, or tapped); `checks`: a command's text -> an async
+  // function of the page, called after it. Each is used at the command's first occurrence;
+  // `unused()` names those whose command never came.
+  constructor(game_page, message_boxes, { snapshots = new Map(), box_answers = [], checks = new Map() } = {}) {
     this.game = game_page;
     this.boxes = [...message_boxes];
     this.snapshots = new Map(snapshots);
     this.checks = new Map(checks);
-    this.box_snapshots = [...box_snapshots];
+    this.box_answers = [...box_answers];
     this.planned_shots = [];
     this.lines = [];
     this.seen_boxes = [];
@@ -64,17 +66,17 @@ export class ScriptPlayer {
       case 'wait': return this.#advance(command.ms);
       case 'until': return this.#until(command);
       case 'key': {
-        const key = KEYS.get(command.code);
-        if (!key) throw new ScriptFailure(`no key of the keyboard has the code ${command.code}`);
-        for (let i = 0; i < command.count; ++i) await this.game.page.keyboard.press(key);
+        const word = KEY_WORDS.get(command.code);
+        if (!word) throw new ScriptFailure(`no key of the keyboard has the code ${command.code}`);
+        for (let i = 0; i < command.count; ++i) await this.game.press(word);
         return;
       }
       case 'click': {
         const form = (await this.game.state()).active;
-        return this.game.window(form).locator(`[data-control="${command.control}"]`).click({ timeout: 2000 });
+        return this.game.activate(this.game.window(form).locator(`[data-control="${command.control}"]`));
       }
       case 'menu': return this.#choose(command.item);
-      case 'close': return this.game.window(command.form).locator('.close-box').click({ timeout: 2000 });
+      case 'close': return this.game.activate(this.game.window(command.form).locator('.close-box'));
       case 'print':
       case 'expect':
       case 'dump': {
@@ -106,9 +108,7 @@ export class ScriptPlayer {
       if (this.boxes[0] === stop) {
         this.boxes.shift();
         await this.#collect_events();
-        const shot = this.box_snapshots.shift();
-        if (shot) await this.game.screenshot(shot);
-        const box = await this.game.answer_message_box();
+        const box = await this.game.answer_message_box(this.box_answers.shift());
         if (!box) throw new ScriptFailure(`no message box open at t=${stop}`);
         this.seen_boxes.push(box);
       }
@@ -149,7 +149,7 @@ export class ScriptPlayer {
     }, key);
     if (!path) throw new ScriptFailure(`${form}'s menu bar has no command ${key}`);
     for (const name of path) {
-      await this.game.window(form).locator(`.menu-bar button[data-item="${name}"]`).click({ timeout: 2000 });
+      await this.game.activate(this.game.window(form).locator(`.menu-bar button[data-item="${name}"]`));
     }
   }
 

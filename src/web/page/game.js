@@ -1,7 +1,8 @@
 // The game's WebAssembly module and the page's side of its clock. The module asks for a wake-up
 // at its next due tick and for an animation frame when a window shows something new; the page
-// wakes it then, or at once with input, and draws only in that frame (see web_game.hpp). While
-// a message box is open the module is suspended inside it: nothing calls it until OK.
+// wakes it then, or at once with input, and draws in that frame, or just before a message box
+// opens (see web_game.hpp). While a message box is open the module is suspended inside it:
+// nothing calls it until OK.
 import load_module from './totechita.js';
 
 export class Game {
@@ -11,15 +12,15 @@ export class Game {
   running = false;
 
   #module = null;
-  #screen;
+  #desktop;
   #message_box;
   #on_end;
   #wake_timer = null;
   #frame_requested = false;
   #suspended = false;
 
-  constructor(screen, message_box, on_end) {
-    this.#screen = screen;
+  constructor(desktop, message_box, on_end) {
+    this.#desktop = desktop;
     this.#message_box = message_box;
     this.#on_end = on_end;
     document.addEventListener('visibilitychange', () => this.#visibility_changed());
@@ -102,7 +103,7 @@ export class Game {
     if (this.#suspended || !this.running) return;
     this.counters.frames++;
     for (const dump of JSON.parse(this.#module.ccall('web_frame', 'string', [], []))) {
-      this.#screen.update(dump);
+      this.#desktop.update(dump);
     }
   }
 
@@ -120,12 +121,13 @@ export class Game {
         this.#frame_requested = true;
         requestAnimationFrame(() => this.#draw());
       },
-      form_loaded: (description) => this.#screen.add(description),
-      form_shown: (name) => this.#screen.show(name),
-      form_unloaded: (name) => this.#screen.remove(name),
-      // The handler that opened the box stops here until OK; what it changed before is shown.
-      message_box: async (prompt, title) => {
-        this.#draw();
+      form_loaded: (description) => this.#desktop.add(description),
+      form_shown: (name) => this.#desktop.show(name),
+      form_unloaded: (name) => this.#desktop.remove(name),
+      // The handler that opened the box stops here until OK; every window is drawn as it is
+      // now, with what the handler changed before the box.
+      message_box: async (prompt, title, windows) => {
+        for (const dump of windows) this.#desktop.update(dump);
         this.#suspended = true;
         try {
           await this.#message_box.show(prompt, title);
@@ -136,7 +138,7 @@ export class Game {
       program_ended: (status) => {
         this.running = false;
         clearTimeout(this.#wake_timer);
-        this.#screen.clear();
+        this.#desktop.clear();
         this.#on_end(status);
       },
     };

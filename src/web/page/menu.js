@@ -1,7 +1,8 @@
 // A form's menu bar, used as a desktop menu bar is: a click opens a menu, pointing at a submenu
 // opens it, a click on a command chooses it. From the keyboard, F10 or Alt opens the first menu
-// (the page's key routing sees to that); the arrow keys move, Enter or Space chooses, Escape
-// closes one level, F10 closes them all.
+// (the page's key routing sees to that); the arrow keys move, Enter or Space chooses, Escape (or
+// Backspace, a controller's B) closes one level, F10 closes them all. The entry under the pointer
+// takes the focus, so that one entry of a menu is selected, whether by pointer or by key.
 function item_button(item, parent) {
   const button = document.createElement('button');
   button.type = 'button';
@@ -15,6 +16,10 @@ function item_button(item, parent) {
 export class MenuBar {
   #choose;
   #open = [];  // the open menus, outermost first: {opener, list}
+  // While a menu is open, a press anywhere else closes it.
+  #press_elsewhere = (event) => {
+    if (!this.element.contains(event.target)) this.close();
+  };
 
   constructor(items, choose) {
     this.#choose = choose;
@@ -22,9 +27,6 @@ export class MenuBar {
     this.element.className = 'menu-bar';
     this.element.setAttribute('role', 'menubar');
     for (const item of items) this.#add(item, this.element, 0);
-    document.addEventListener('pointerdown', (event) => {
-      if (this.is_open && !this.element.contains(event.target)) this.close();
-    });
   }
 
   get is_open() {
@@ -50,9 +52,14 @@ export class MenuBar {
       return;
     }
     if (item.children.length === 0) {
-      item_button(item, parent).addEventListener('click', () => {
+      const command = item_button(item, parent);
+      command.addEventListener('click', () => {
         this.close();
         this.#choose(item.name);
+      });
+      command.addEventListener('pointerenter', () => {
+        this.#close_from(depth);
+        command.focus();
       });
       return;
     }
@@ -73,23 +80,28 @@ export class MenuBar {
       else this.#open_menu(opener, depth);
     });
     opener.addEventListener('pointerenter', () => {
-      if (depth > 0 || this.is_open) this.#open_menu(opener, depth);
+      if (depth === 0 && !this.is_open) return;
+      this.#open_menu(opener, depth);
+      if (depth > 0) opener.focus();
     });
   }
 
   #open_menu(opener, depth) {
     this.#close_from(depth);
+    if (!this.is_open) document.addEventListener('pointerdown', this.#press_elsewhere);
     const list = opener.nextElementSibling;
     list.hidden = false;
     opener.setAttribute('aria-expanded', 'true');
     this.#open.push({ opener, list });
   }
 
+  // Closes the menus from this depth on; a menu's parent 0 is the bar itself.
   #close_from(depth) {
     for (const { opener, list } of this.#open.splice(depth)) {
       list.hidden = true;
       opener.setAttribute('aria-expanded', 'false');
     }
+    if (!this.is_open) document.removeEventListener('pointerdown', this.#press_elsewhere);
   }
 
   #entries(list) {
@@ -97,14 +109,14 @@ export class MenuBar {
       .filter((entry) => entry?.matches('button'));
   }
 
-  // A key while a menu is open; every key stays with the menu.
-  key_down(event) {
+  // A key, by its KeyboardEvent.key, while a menu is open; every key stays with the menu.
+  key_down(key) {
     const { opener, list } = this.#open.at(-1);
     const entries = this.#entries(list);
     const at = entries.indexOf(document.activeElement);
     const move = (step) => entries[(at + step + entries.length) % entries.length].focus();
     const focused = entries[at];
-    switch (event.key) {
+    switch (key) {
       case 'ArrowDown': move(1); break;
       case 'ArrowUp': move(at < 0 ? 0 : -1); break;
       case 'ArrowRight':
@@ -115,6 +127,7 @@ export class MenuBar {
         break;
       case 'ArrowLeft':
       case 'Escape':
+      case 'Backspace':
         if (this.#open.length > 1) {
           this.#close_from(this.#open.length - 1);
           opener.focus();

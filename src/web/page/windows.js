@@ -1,8 +1,11 @@
 // The forms' windows, drawn in the page as a desktop draws them: a caption bar with a close box
 // and a menu bar for a bordered form, its client area with the pictures and labels in drawing
-// order. A form's description gives its design with the members of its dump, and the units it
-// is laid out in: twips to a CSS pixel, the default font size.
+// order. A form's description gives its design with the members of its dump, and the units it is
+// laid out in: twips to a CSS pixel, the default font size. The client area is then scaled to
+// make the window as large as the screen allows.
 import { MenuBar } from './menu.js';
+
+const FINGER = 44;  // the least size of a target on a touch screen, in CSS pixels
 
 function element(tag, class_name, parent) {
   const made = document.createElement(tag);
@@ -29,6 +32,10 @@ function make_control(control, client, default_points) {
 }
 
 export class FormWindow {
+  scale = 1;  // of the client area
+  #hit_areas = new Map();  // control name -> its finger-sized target
+  #boxes = new Map();  // control name -> where it is drawn: left, top, width, height, visibility
+
   constructor(description, events) {
     this.name = description.form;
     this.description = description;
@@ -36,6 +43,7 @@ export class FormWindow {
     this.frame.dataset.form = this.name;
     this.frame.setAttribute('aria-label', description.Caption);
     this.frame.hidden = true;
+    this.centred = description.StartUpPosition === 'center screen';
     this.pixels = (twips) => Math.round(twips / description.TwipsPerPixel);
     if (description.BorderStyle === 'none') {
       this.frame.classList.add('borderless');
@@ -56,10 +64,18 @@ export class FormWindow {
       made.dataset.control = control.name;
       this.controls.set(control.name, made);
     }
+    // Just under its control, over everything drawn before it.
+    for (const control of description.controls.filter((described) => described.clickable)) {
+      const area = document.createElement('div');
+      area.className = 'hit-area';
+      area.dataset.hitFor = control.name;
+      this.controls.get(control.name).before(area);
+      this.#hit_areas.set(control.name, area);
+    }
     // A click goes to the topmost control under the pointer, as on the desktop.
     this.client.addEventListener('click', (event) => {
-      const control = event.target.closest('[data-control]');
-      if (control) events.click(this.name, control.dataset.control);
+      const name = event.target.closest('[data-control]')?.dataset.control ?? event.target.dataset.hitFor;
+      if (name) events.click(this.name, name);
     });
   }
 
@@ -84,55 +100,90 @@ export class FormWindow {
       if (!drawn) continue;
       const left = this.pixels(properties.Left);
       const top = this.pixels(properties.Top);
-      drawn.style.left = `${left}px`;
-      drawn.style.top = `${top}px`;
-      drawn.style.width = `${this.pixels(properties.Left + properties.Width) - left}px`;
-      drawn.style.height = `${this.pixels(properties.Top + properties.Height) - top}px`;
-      if ('Visible' in properties) drawn.style.visibility = properties.Visible ? '' : 'hidden';
+      const box = { left, top, width: this.pixels(properties.Left + properties.Width) - left,
+        height: this.pixels(properties.Top + properties.Height) - top,
+        visibility: properties.Visible === false ? 'hidden' : '' };
+      for (const side of ['left', 'top', 'width', 'height']) drawn.style[side] = `${box[side]}px`;
+      drawn.style.visibility = box.visibility;
       if ('Caption' in properties && drawn.textContent !== properties.Caption) {
         drawn.textContent = properties.Caption;
       }
+      this.#boxes.set(name, box);
+    }
+    this.#place_hit_areas();
+  }
+
+  // Scales the client area; the bars keep their size in CSS pixels.
+  set_scale(scale) {
+    this.scale = scale;
+    this.client.style.zoom = scale;
+    this.#place_hit_areas();
+  }
+
+  // Each target is centred on its control, at least a finger's size on the screen, and moved
+  // inside the client area where it would stick out.
+  #place_hit_areas() {
+    const least = FINGER / this.scale;
+    const inside = (start, size, room) => Math.min(Math.max(start, 0), room - size);
+    for (const [name, area] of this.#hit_areas) {
+      const box = this.#boxes.get(name);
+      if (!box) continue;
+      const width = Math.max(box.width, least);
+      const height = Math.max(box.height, least);
+      const room = { width: this.pixels(this.description.ClientWidth),
+        height: this.pixels(this.description.ClientHeight) };
+      area.style.left = `${inside(box.left + (box.width - width) / 2, width, room.width)}px`;
+      area.style.top = `${inside(box.top + (box.height - height) / 2, height, room.height)}px`;
+      area.style.width = `${width}px`;
+      area.style.height = `${height}px`;
+      area.style.visibility = box.visibility;
     }
   }
 }
 
-// The windows of the loaded forms, the most recently shown on top, laid out to fit the screen.
-export class Screen {
+// The windows of the loaded forms on the page's screen, as on a desktop: the most recently shown
+// on top, laid out to fit the screen.
+export class Desktop {
+  active = null;  // the window that takes the keys: the most recently shown
   #windows = new Map();
   #stack = 0;
   #next_default_place = 0;
+  #scale = 1;  // of the last centred window, which the windows opened over it keep
 
   constructor(root, events) {
     this.root = root;
     this.events = events;
-    addEventListener('resize', () => this.layout());
+    // The screen changes size with the window, the phone's orientation and the bar below it.
+    new ResizeObserver(() => this.layout()).observe(root);
   }
 
   add(description) {
-    const window = new FormWindow(description, this.events);
-    this.#windows.set(window.name, window);
-    this.root.append(window.frame);
+    const added = new FormWindow(description, this.events);
+    this.#windows.set(added.name, added);
+    this.root.append(added.frame);
   }
 
   show(name) {
-    const window = this.#windows.get(name);
-    window.frame.style.zIndex = ++this.#stack;
-    if (window.frame.hidden) {
-      window.frame.hidden = false;
-      window.default_place = this.#next_default_place++;
-      this.#place(window);
+    const shown = this.#windows.get(name);
+    shown.frame.style.zIndex = ++this.#stack;
+    if (shown.frame.hidden) {
+      shown.frame.hidden = false;
+      shown.default_place = this.#next_default_place++;
+      this.#place(shown);
+      this.root.querySelector('#loading')?.remove();
     }
-    this.active = window;
+    this.active = shown;
   }
 
   remove(name) {
-    const window = this.#windows.get(name);
-    if (!window) return;
-    window.frame.remove();
+    const removed = this.#windows.get(name);
+    if (!removed) return;
+    removed.menu_bar?.close();
+    removed.frame.remove();
     this.#windows.delete(name);
-    if (this.active === window) {
+    if (this.active === removed) {
       this.active = [...this.#windows.values()].sort(
-        (a, b) => b.frame.style.zIndex - a.frame.style.zIndex)[0];
+        (a, b) => b.frame.style.zIndex - a.frame.style.zIndex)[0] ?? null;
     }
   }
 
@@ -145,26 +196,38 @@ export class Screen {
   }
 
   layout() {
-    for (const window of this.#windows.values()) if (!window.frame.hidden) this.#place(window);
+    const shown = [...this.#windows.values()].filter((form_window) => !form_window.frame.hidden);
+    for (const form_window of shown.sort((a, b) => a.frame.style.zIndex - b.frame.style.zIndex)) {
+      this.#place(form_window);
+    }
   }
 
-  // Centred forms are centred; the others go where a window system puts new windows, near the
-  // top left. On a touch screen every window is scaled to the screen's width (sharp: the page
-  // is laid out anew at that size) above the on-screen keys; elsewhere only shrunk to fit.
-  #place(window) {
-    const frame = window.frame;
-    frame.style.zoom = 1;
-    const width = frame.offsetWidth;
-    const height = frame.offsetHeight;
-    const room = this.root.getBoundingClientRect();
+  // A centred window is scaled to fill the screen and centred. The others keep the scale of the
+  // last centred window, as far as they fit, and go where a window system puts new windows, near
+  // the top left; on a touch screen they are centred too.
+  #place(form_window) {
+    const { frame, client } = form_window;
     const touch = matchMedia('(hover: none) and (pointer: coarse)').matches;
-    const fit = Math.min(room.width / width, room.height / height);
-    const zoom = touch ? fit : Math.min(1, fit);
-    frame.style.zoom = zoom;
-    const centred = touch || window.description.StartUpPosition === 'center screen';
-    const left = centred ? (room.width - width * zoom) / 2 : 16 + 24 * window.default_place;
-    const top = touch ? 0 : centred ? (room.height - height * zoom) / 2 : 16;
-    frame.style.left = `${Math.max(0, Math.round(left / zoom))}px`;
-    frame.style.top = `${Math.max(0, Math.round(top / zoom))}px`;
+    const centred = form_window.centred;
+    const corner = centred || touch ? null : { left: 16 + 24 * form_window.default_place, top: 16 };
+    form_window.set_scale(1);
+    const bars = { width: frame.offsetWidth - client.offsetWidth, height: frame.offsetHeight - client.offsetHeight };
+    const room = this.root.getBoundingClientRect();
+    const margin = parseFloat(getComputedStyle(this.root).getPropertyValue('--margin')) || 0;
+    const fit = Math.min(
+      (room.width - 2 * margin - (corner?.left ?? 0) - bars.width) / client.offsetWidth,
+      (room.height - 2 * margin - (corner?.top ?? 0) - bars.height) / client.offsetHeight);
+    if (centred) this.#scale = fit;
+    form_window.set_scale(Math.max(0.1, centred ? fit : Math.min(fit, this.#scale)));
+    const left = corner ? margin + corner.left : (room.width - frame.offsetWidth) / 2;
+    const top = corner ? margin + corner.top : (room.height - frame.offsetHeight) / 2;
+    frame.style.left = `${Math.max(0, Math.round(left))}px`;
+    frame.style.top = `${Math.max(0, Math.round(top))}px`;
+  }
+
+  // Where a message box goes: on the active window's client area, scaled as it is.
+  box_place() {
+    if (!this.active) return { rect: this.root.getBoundingClientRect(), scale: 1 };
+    return { rect: this.active.client.getBoundingClientRect(), scale: this.active.scale };
   }
 }
