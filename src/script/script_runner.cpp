@@ -86,15 +86,19 @@ class Player {
 
 }  // namespace
 
-int run_script(const std::vector<Command>& commands, ScriptDriver& driver, std::ostream& out,
-               std::ostream& err) {
+int run_script(std::string_view text, ScriptDriver& driver, std::ostream& out, std::ostream& err) {
+  if (const std::optional<ParseError> error = check_script(text)) {
+    err << describe(*error) << '\n';
+    return kScriptMalformed;
+  }
   Player player(driver, out);
-  for (const Command& command : commands) {
+  ScriptReader reader(text);
+  while (const Command* command = reader.next()) {
     try {
-      player.play(command);
+      player.play(*command);
     } catch (const ScriptError& error) {
       out.flush();
-      err << "line " << command.line << ": " << error.problem << '\n';
+      err << "line " << command->line << ": " << error.problem << '\n';
       return error.status;
     }
   }
@@ -102,13 +106,8 @@ int run_script(const std::vector<Command>& commands, ScriptDriver& driver, std::
 }
 
 int run_headless(std::string_view text, std::ostream& out, std::ostream& err) {
-  auto parsed = parse_script(text);
-  if (const auto* error = std::get_if<ParseError>(&parsed)) {
-    err << "line " << error->line << ": " << error->problem << '\n';
-    return kScriptMalformed;
-  }
   HeadlessDriver driver;
-  return run_script(std::get<std::vector<Command>>(parsed), driver, out, err);
+  return run_script(text, driver, out, err);
 }
 
 }  // namespace totechita::script
