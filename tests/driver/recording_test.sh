@@ -121,6 +121,16 @@ case $case in
       check "and makes no file beside it" "$(temporaries | wc -l)" 0
     done
     ;;
+  CannotRecordThere)
+    # Qt's offscreen platform: the game would run, unseen, if it took these.
+    mkdir "$work/folder"
+    for file in /dev/full "$work/folder" "$work/missing/game.script"; do
+      QT_QPA_PLATFORM=offscreen timeout 10 "$game" --record "$file" 2>"$work/err"
+      check "the game does not record to $file" $? 1
+      check "and says why" "$(grep -c "^totechita: .*$file" "$work/err")" 1
+    done
+    check "and makes no file" "$(find "$work" -name '*.unfinished-*' | wc -l)" 0
+    ;;
   SIGTERM | SIGINT | SIGHUP)
     start_display
     play_a_little
