@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real game recording and replaying under a real X server (Xvfb), tried the ways a player's
 # machine can end a game: by itself or by the player, by a signal, by losing the display, killed
-# outright, two copies on one file, a disk that fills up. Whatever happens, FILE is either left
-# as it was or replaced by a whole recording that totechita-script plays to its end.
+# outright, two copies on one file, a disk that fills up; and files it must not record to.
+# Whatever happens, FILE is either left as it was or replaced by a whole recording that
+# totechita-script plays to its end.
 #   recording_test.sh GAME SCRIPT_DRIVER CASE
 set -uo pipefail
 set -m  # each game in a process group of its own, taking SIGINT as a program started by hand
@@ -98,7 +99,7 @@ check_whole() {  # check_whole WHAT FILE KEYS MS
   last=$(tail -1 "$2")
   check "$1 waits to the end of the game" "$([ "${last%% *}" = wait ] && [ "${last#wait }" -ge "$4" ] && echo yes || echo "no: $last")" yes
 }
-# A game on the board that got three keys and ran a second more.
+# A game on the board that got three keys and ran a second and a half more.
 play_a_little() {
   start_game --record "$recording"
   board=$(board_of "$game_pid")
