@@ -27,6 +27,7 @@ fi
 work=$(mktemp -d)
 pids=()
 cleanup() {
+  if [ "${failures:-0}" -ne 0 ] && [ -s "$work/err" ]; then echo "The game said:"; cat "$work/err"; fi
   for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
   if mountpoint -q "$work/disk" 2>/dev/null; then umount "$work/disk"; fi
   rm -rf "$work"
@@ -36,15 +37,30 @@ failures=0
 check() {  # check WHAT ACTUAL EXPECTED
   if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAILED: $1: got '$2', expected '$3'"; failures=$((failures + 1)); fi
 }
-fail() { echo "FAILED: $1"; exit 1; }
+fail() { echo "FAILED: $1"; failures=$((failures + 1)); exit 1; }
 
+# An X server of our own. -displayfd would take the lowest free display number, which a server
+# that this test cannot see (another user's, in a /tmp of its own) may hold: so any number, and
+# the server is ours once it answers with its own screen.
 start_display() {
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-  xvfb=$!
-  pids+=("$xvfb")
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-  export DISPLAY=:$(cat "$work/display")
-  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+  local number
+  for _ in $(seq 20); do
+    number=$((100 + RANDOM % 800))
+    Xvfb ":$number" -screen 0 1234x1000x24 -nolisten tcp 2>"$work/xvfb.log" &
+    xvfb=$!
+    pids+=("$xvfb")
+    export DISPLAY=:$number
+    unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+    for _ in $(seq 100); do
+      kill -0 "$xvfb" 2>/dev/null || break
+      sleep 0.05
+      # A server that finds its number taken ends at once: it has to be there still.
+      [ "$(xdotool getdisplaygeometry 2>/dev/null)" = "1234 1000" ] && sleep 0.1 &&
+        kill -0 "$xvfb" 2>/dev/null && return
+    done
+    kill "$xvfb" 2>/dev/null
+  done
+  fail "no X server of our own would start"
 }
 # Qt says nothing of its own then.
 export XDG_RUNTIME_DIR=$work/runtime
@@ -67,7 +83,8 @@ board_of() {
     if [ -n "$id" ] && xwininfo -id "$id" 2>/dev/null | grep -q IsViewable; then echo "$id"; return; fi
     sleep 0.05
   done
-  fail "the game shows no board"
+  echo "the game shows no board" >&2
+  return 1
 }
 press() {  # press WINDOW KEY...
   xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
@@ -102,7 +119,7 @@ check_whole() {  # check_whole WHAT FILE KEYS MS
 # A game on the board that got three keys and ran a second and a half more.
 play_a_little() {
   start_game --record "$recording"
-  board=$(board_of "$game_pid")
+  board=$(board_of "$game_pid") || fail "the game shows no board"
   press "$board" Right Right Down
   sleep 0.3
   check "the file is as it was while the game runs" "$(cat "$recording")" old
@@ -166,10 +183,10 @@ case $case in
     start_display
     start_game --record "$recording"
     first=$game_pid
-    first_board=$(board_of "$first")
+    first_board=$(board_of "$first") || fail "the first copy shows no board"
     start_game --record "$recording"
     second=$game_pid
-    board_of "$second" >/dev/null
+    board_of "$second" >/dev/null || fail "the second copy shows no board"
     press "$first_board" Left Left
     sleep 1.5
     first_seed=$(seed_of_game "$first")
@@ -202,7 +219,7 @@ case $case in
       rm "$work/disk/full"
     fi
     start_game --record "$recording"
-    board=$(board_of "$game_pid")
+    board=$(board_of "$game_pid") || fail "the game shows no board"
     if [ "$case" = FullDisk ]; then
       dd if=/dev/zero of="$work/disk/full" bs=4k 2>/dev/null
     else
@@ -235,7 +252,7 @@ case $case in
       "$game" --replay "$recording" >/dev/null 2>"$work/err" &
       game_pid=$!
       pids+=("$game_pid")
-      board=$(board_of "$game_pid")
+      board=$(board_of "$game_pid") || fail "the replay shows no board"
       sleep 0.3
       if [ "$way" = "close box" ]; then press "$board" alt+F4; else choose_exit "$board"; fi
       ended "$game_pid"
