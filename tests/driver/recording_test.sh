@@ -94,14 +94,25 @@ press() {  # press WINDOW KEY...
   xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
   xdotool key --delay "${delay:-40}" "${@:2}"
 }
-choose_exit() {  # the menu's exit (終了): the last command of the board's only menu
-  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
-  xdotool mousemove --window "$1" 20 10 click 1
-  sleep 0.3
-  xdotool key Up Return
+# The player ends the game of process PID at WINDOW by the close box or the menu's exit (終了,
+# the last command of the board's only menu). On a busy machine the window manager may not have
+# taken the window yet, or the menu not have opened: the player tries again.
+end_by() {  # end_by "close box"|"menu's exit" WINDOW PID
+  for _ in 1 2 3 4; do
+    xdotool windowactivate --sync "$2" 2>/dev/null || xdotool windowfocus --sync "$2"
+    if [ "$1" = "close box" ]; then
+      xdotool key alt+F4
+    else
+      xdotool mousemove --window "$2" 20 10 click 1
+      sleep 0.3
+      xdotool key Up Return
+    fi
+    for _ in $(seq 40); do kill -0 "$3" 2>/dev/null || return 0; sleep 0.05; done
+  done
 }
-ended() {  # ended PID: its exit status, waiting up to 10 s for it
+ended() {  # ended PID: its exit status, waiting up to 10 s for it before killing it
   for _ in $(seq 200); do kill -0 "$1" 2>/dev/null || break; sleep 0.05; done
+  kill -9 "$1" 2>/dev/null && echo "FAILED: the game did not end"
   wait "$1"
 }
 temporaries() { find "$work" -maxdepth 2 -name 'game.script.unfinished-*' | sort; }
@@ -238,7 +249,7 @@ case $case in
       "totechita: cannot write the recording: $reason; the game goes on unrecorded" "$work/err")" 1
     press "$board" Right
     check "and the game goes on" "$(kill -0 "$game_pid" && echo yes)" yes
-    xdotool key alt+F4
+    end_by "close box" "$board" "$game_pid"
     ended "$game_pid"
     check "the game then ends with status 1" $? 1
     temporary=$(temporaries)
@@ -258,7 +269,7 @@ case $case in
       pids+=("$game_pid")
       board=$(board_of "$game_pid") || fail "the replay shows no board"
       sleep 0.3
-      if [ "$way" = "close box" ]; then press "$board" alt+F4; else choose_exit "$board"; fi
+      end_by "$way" "$board" "$game_pid"
       ended "$game_pid"
       check "the $way ends a replay with status 0" $? 0
       check "and nothing to say" "$(cat "$work/err")" ""
