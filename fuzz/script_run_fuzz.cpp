@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::ostringstream out;
   std::ostringstream err;
   HeadlessDriver driver;
-  const int status = run_script(*commands, driver, out, err);
+  const int status = run_script(text, driver, out, err);
   const std::string problem = err.str();
   if (status == kScriptPassed) {
     require(problem.empty());

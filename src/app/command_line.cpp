@@ -46,11 +46,18 @@ std::string usage_text() {
          "plane that the Game menu puts on the board.\n"
          "\n"
          "  --record FILE  play as usual and write the game to FILE as a script, which\n"
-         "                 totechita-script FILE plays again headless, exactly\n"
+         "                 totechita-script FILE plays again headless, exactly; the game is\n"
+         "                 written as it is played to FILE.unfinished-XXXXXX beside it, which\n"
+         "                 replaces FILE when the game ends (a game killed outright stays there)\n"
          "  --replay FILE  show a recorded game at its own pace; only the close box and the\n"
-         "                 menu's exit take the player's input\n"
+         "                 menu's exit take the player's input, and end the replay\n"
          "  --help         print this help\n"
-         "  --version      print the version\n";
+         "  --version      print the version\n"
+         "\n"
+         "Exit status: 0 when the game ended (recorded whole to FILE with --record), 1 without a\n"
+         "display or when the recording could not be saved (FILE is then as it was), 2 for a bad\n"
+         "option or a FILE to replay that cannot be read or played; SIGTERM, SIGINT and SIGHUP\n"
+         "end the game as its close box does, the recording saved, then end it by the signal.\n";
 }
 
 }  // namespace totechita

@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QTimer>
 #include <chrono>
-#include <fstream>
 #include <iostream>
 #include <limits>
 #include <memory>
@@ -15,10 +14,12 @@
 #include "desktop/qt_startup_guard.hpp"
 #include "game/program.hpp"
 #include "playback/replay_driver.hpp"
+#include "quit_signals.hpp"
+#include "recording.hpp"
 #include "script/script_parser.hpp"
-#include "script/script_recorder.hpp"
 #include "script/script_runner.hpp"
 #include "script/watching.hpp"
+#include "script_file.hpp"
 
 namespace {
 
@@ -26,52 +27,72 @@ using namespace totechita;
 using namespace totechita::desktop;
 using namespace totechita::playback;
 
+constexpr int kNotDone = 1;  // no display, or a recording that is not saved whole
 constexpr int kBadUse = 2;
 
-int play(std::ostream* recording) {
+// Plays a game, recording it to `record_to` when it is given.
+int play(const std::string* record_to) {
   const auto seed =
       static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+  std::unique_ptr<Recording> recording;
+  if (record_to != nullptr) {
+    auto started = Recording::start(*record_to, seed);
+    if (const auto* problem = std::get_if<std::string>(&started)) {
+      std::cerr << "totechita: " << *problem << '\n';
+      return kNotDone;
+    }
+    recording = std::get<std::unique_ptr<Recording>>(std::move(started));
+  }
   DesktopGame game(seed, ClockDriver::elapsed_clock());
-  std::unique_ptr<script::ScriptRecorder> recorder;
-  if (recording != nullptr) {
-    recorder = std::make_unique<script::ScriptRecorder>(*recording, seed);
-    game.clock().set_observer(*recorder);
+  if (recording) {
+    game.clock().set_observer(recording->recorder());
+    recording->set_clock([&game] { return game.runtime().scheduler().now(); });
   }
   game.start(start_program);
   const int status = QApplication::exec();
-  if (recorder) recorder->finish(game.runtime().scheduler().now());
-  return status;
+  return !recording || recording->finish() ? status : kNotDone;
 }
 
 // The recording plays through the interpreter, then the game goes on at its pace until it ends.
-int replay(const std::vector<script::Command>& commands) {
+// The player may stop watching at any time with the close box or the menu's exit.
+int watch(const std::string& script, const QuitSignals& quit_signals) {
   ScriptedSession session(0, ScriptedSession::Start::later);
-  session.game().set_player_gate(script::ends_watching);
-  ReplayDriver driver(session, commands, ClockDriver::elapsed_clock());
+  bool player_ended = false;
+  session.game().set_player_gate([&](const Input& input) {
+    player_ended = player_ended || script::ends_watching(input);
+    return script::ends_watching(input);
+  });
+  ReplayDriver driver(session, script, ClockDriver::elapsed_clock());
+  std::ostringstream problem;
   QTimer::singleShot(0, [&] {
-    const int status = script::run_script(commands, driver, std::cout, std::cerr);
+    const int status = script::run_script(script, driver, std::cout, problem);
     if (status != script::kScriptPassed) {
       QCoreApplication::exit(status);
       return;
     }
-    driver.advance_to(std::numeric_limits<Millis>::max());
+    try {
+      driver.advance_to(std::numeric_limits<Millis>::max());
+    } catch (const script::ScriptError&) {  // the event loop is being left: so is the replay
+    }
   });
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  if (player_ended && session.game().runtime().ended()) return 0;
+  if (quit_signals.received() == 0) std::cerr << problem.str();
+  return status;
 }
 
-std::optional<std::vector<script::Command>> read_recording(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  if (!(file && text << file.rdbuf())) {
-    std::cerr << "totechita: cannot read " << path << '\n';
+// The recording to replay, checked whole before any window opens.
+std::optional<std::string> read_recording(const std::string& path) {
+  ScriptFile file = read_script_file(path);
+  if (!file.problem.empty()) {
+    std::cerr << "totechita: " << file.problem << '\n';
     return std::nullopt;
   }
-  auto parsed = script::parse_script(text.str());
-  if (const auto* error = std::get_if<script::ParseError>(&parsed)) {
-    std::cerr << path << ": line " << error->line << ": " << error->problem << '\n';
+  if (const auto error = script::check_script(file.text)) {
+    std::cerr << "totechita: " << path << ": " << script::describe(*error) << '\n';
     return std::nullopt;
   }
-  return std::get<std::vector<script::Command>>(std::move(parsed));
+  return std::move(file.text);
 }
 
 }  // namespace
@@ -90,28 +111,25 @@ int main(int argc, char** argv) {
     std::cout << "totechita " << TOTECHITA_VERSION << '\n';
     return 0;
   }
-  std::optional<std::vector<script::Command>> recording;
+  std::optional<std::string> recording;
   if (line.mode == CommandLine::Mode::replay && !(recording = read_recording(line.file))) {
     return kBadUse;
-  }
-  std::ofstream record_to;
-  if (line.mode == CommandLine::Mode::record) {
-    record_to.open(line.file, std::ios::binary);
-    if (!record_to) {
-      std::cerr << "totechita: cannot write " << line.file << '\n';
-      return 1;
-    }
   }
   // Qt aborts when it finds no display, so look first and say it plainly.
   if (const auto reason = missing_display(process_environment)) {
     std::cerr << no_display_line(*reason) << '\n';
-    return 1;
+    return kNotDone;
   }
   prepare_qt();
   auto guard = std::make_unique<QtStartupGuard>();  // a display that is named but not there
   QApplication app(argc, argv);
   guard.reset();
   configure_application();
-  if (recording) return replay(*recording);
-  return play(record_to.is_open() ? &record_to : nullptr);
+  // Nothing is written before here, where the display is known to be there.
+  const QuitSignals quit_signals;
+  const int status = recording
+                         ? watch(*recording, quit_signals)
+                         : play(line.mode == CommandLine::Mode::record ? &line.file : nullptr);
+  if (quit_signals.received() != 0) quit_signals.end_by_signal();
+  return status;
 }

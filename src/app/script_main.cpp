@@ -1,40 +1,47 @@
 // totechita-script: plays the game headless from a script and prints what happens.
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <sstream>
 #include <string>
+#include <string_view>
 
 #include "script/script_runner.hpp"
+#include "script_file.hpp"
 
 namespace {
 
-bool read_all(std::istream& in, std::string& text) {
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  text = buffer.str();
-  return !in.bad();
-}
+constexpr const char* kUsage =
+    "Usage: totechita-script [FILE | - | --help | --version]\n"
+    "Plays KORUMEDO トテチータ headless from a script (FILE, or standard input without FILE or\n"
+    "with -) on a virtual clock, and prints what happens. A script holds at most 16 MB and asks\n"
+    "for at most 100 hours of game time, 2000000 inputs and 10000 dumps (man 6\n"
+    "totechita-script has the language).\n"
+    "\n"
+    "Exit status: 0 when the script ran to its end; 1 when an expect or until failed or a\n"
+    "command came after the program ended; 2 when the script cannot be read or is malformed,\n"
+    "or the game stopped on a runtime error.\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace totechita::script;
-  if (argc > 2) {
-    std::cerr << "usage: totechita-script [FILE]   (no FILE or - reads standard input)\n";
+  const std::string_view argument = argc == 2 ? argv[1] : "-";
+  if (argument == "--help" || argument == "-h") {
+    std::cout << kUsage;
+    return kScriptPassed;
+  }
+  if (argument == "--version") {
+    std::cout << "totechita-script " << TOTECHITA_VERSION << '\n';
+    return kScriptPassed;
+  }
+  if (argc > 2 || (argument.starts_with('-') && argument != "-")) {
+    std::cerr << "totechita-script: "
+              << (argc > 2 ? "give one FILE at most" : "unknown option " + std::string(argument))
+              << "\nTry 'totechita-script --help'.\n";
     return kScriptMalformed;
   }
-  std::string text;
-  const std::string path = argc == 2 ? argv[1] : "-";
-  if (path == "-") {
-    read_all(std::cin, text);
-  } else {
-    std::ifstream file(path, std::ios::binary);
-    if (std::filesystem::is_directory(path) || !file || !read_all(file, text)) {
-      std::cerr << "totechita-script: cannot read " << path << '\n';
-      return kScriptMalformed;
-    }
+  const totechita::ScriptFile file = totechita::read_script_file(std::string(argument));
+  if (!file.problem.empty()) {
+    std::cerr << "totechita-script: " << file.problem << '\n';
+    return kScriptMalformed;
   }
-  return run_headless(text, std::cout, std::cerr);
+  return run_headless(file.text, std::cout, std::cerr);
 }

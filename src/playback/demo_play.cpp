@@ -6,7 +6,6 @@
 #include "playback/demo_script.hpp"
 #include "playback/message_box_closer.hpp"
 #include "playback/window_script_driver.hpp"
-#include "script/script_parser.hpp"
 #include "script/script_runner.hpp"
 
 namespace totechita::playback {
@@ -71,8 +70,7 @@ std::vector<Snapshot> play_demo() {
   ScriptedSession session(0, ScriptedSession::Start::later);
   PicturingDriver driver(session);
   std::ostringstream ignored;
-  const auto commands = std::get<std::vector<script::Command>>(script::parse_script(kDemoScript));
-  script::run_script(commands, driver, ignored, ignored);
+  script::run_script(kDemoScript, driver, ignored, ignored);
   return driver.take_snapshots();
 }
 

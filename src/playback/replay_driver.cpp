@@ -4,24 +4,16 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "script/script_runner.hpp"
+
 namespace totechita::playback {
 
-// The times of the jumps are known up to the first `until`, whose length depends on the game.
-ReplayDriver::ReplayDriver(ScriptedSession& session, const std::vector<script::Command>& commands,
+ReplayDriver::ReplayDriver(ScriptedSession& session, std::string_view script,
                            desktop::ClockDriver::TimeSource real_now)
     : m_session(session),
+      m_jumps(script),
       m_real_now(std::move(real_now)),
-      m_closer({}, [this] { return reading_time(); }) {
-  Millis time = 0;
-  for (const script::Command& command : commands) {
-    if (std::holds_alternative<script::Until>(command.action)) break;
-    if (const auto* wait = std::get_if<script::Wait>(&command.action)) time += wait->milliseconds;
-    if (const auto* jump = std::get_if<script::Jump>(&command.action)) {
-      m_jumps.emplace_back(time, jump->milliseconds);
-      time += jump->milliseconds;
-    }
-  }
-}
+      m_closer({}, [this] { return reading_time(); }) {}
 
 void ReplayDriver::start() {
   m_started_at = m_real_now();
@@ -36,7 +28,11 @@ void ReplayDriver::advance_to(Millis time) {
     if (real_wait > 0) {
       QEventLoop loop;
       QTimer::singleShot(static_cast<int>(real_wait), &loop, &QEventLoop::quit);
-      loop.exec();
+      // Left other than by its timer while the game goes on: the application is leaving every
+      // event loop (a signal), and the replay stops with it.
+      if (loop.exec() != 0 && !runtime().ended()) {
+        throw script::ScriptError{script::kScriptFailed, "the replay was stopped"};
+      }
     }
     m_session.run_until(frame);
   }
@@ -44,10 +40,25 @@ void ReplayDriver::advance_to(Millis time) {
 
 int ReplayDriver::reading_time() {
   const Millis now = runtime().scheduler().now();
-  while (m_next_jump < m_jumps.size() && m_jumps[m_next_jump].first < now)
-    ++m_next_jump;
-  if (m_next_jump == m_jumps.size()) return 0;
-  return static_cast<int>(m_jumps[m_next_jump++].second);
+  while (const auto jump = next_jump()) {
+    if (jump->first >= now) return static_cast<int>(jump->second);
+  }
+  return 0;
+}
+
+std::optional<std::pair<Millis, Millis>> ReplayDriver::next_jump() {
+  while (const script::Command* command = m_jumps.next()) {
+    if (std::holds_alternative<script::Until>(command->action)) break;
+    if (const auto* wait = std::get_if<script::Wait>(&command->action)) {
+      m_jumps_time += wait->milliseconds;
+    }
+    if (const auto* jump = std::get_if<script::Jump>(&command->action)) {
+      m_jumps_time += jump->milliseconds;
+      return std::pair{m_jumps_time - jump->milliseconds, jump->milliseconds};
+    }
+  }
+  m_jumps = script::ScriptReader({});
+  return std::nullopt;
 }
 
 }  // namespace totechita::playback

@@ -179,42 +179,73 @@ Action parse_action(const std::vector<std::string>& w) {
 
 }  // namespace
 
-std::variant<std::vector<Command>, ParseError> parse_script(std::string_view text) {
-  std::vector<Command> commands;
-  bool clock_moved = false;
-  int line_number = 0;
-  while (!text.empty()) {
-    ++line_number;
-    const std::size_t newline = text.find('\n');
-    std::string_view line = text.substr(0, newline);
-    text.remove_prefix(newline == std::string_view::npos ? text.size() : newline + 1);
+std::string describe(const ParseError& error) {
+  if (error.line == 0) return error.problem;
+  return "line " + std::to_string(error.line) + ": " + error.problem;
+}
+
+ScriptReader::ScriptReader(std::string_view text) : m_rest(text) {
+  if (text.size() > kMaxScriptBytes) {
+    m_error = ParseError{0, "the script is larger than " + std::to_string(kMaxScriptBytes >> 20) +
+                                " MB (" + std::to_string(kMaxScriptBytes) + " bytes)"};
+    m_rest = {};
+  }
+}
+
+const Command* ScriptReader::next() {
+  while (!m_rest.empty()) {
+    ++m_line;
+    const std::size_t newline = m_rest.find('\n');
+    std::string_view line = m_rest.substr(0, newline);
+    m_rest.remove_prefix(newline == std::string_view::npos ? m_rest.size() : newline + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (line.size() > kMaxLineBytes) {
-      return ParseError{line_number,
-                        "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes"};
-    }
-    // A comment is never read, whatever it holds (quotes included).
+    // A comment is never read, whatever it holds (quotes included) and however long it is.
     const std::size_t first = line.find_first_not_of(" \t");
     if (first == std::string_view::npos || line[first] == '#') continue;
-    if (!is_valid_utf8(line)) return ParseError{line_number, "the line is not valid UTF-8"};
-    // Error messages repeat the script's words: keep terminal control bytes out of them.
-    if (std::any_of(line.begin(), line.end(),
-                    [](char c) { return c >= 0 && c < 0x20 && c != '\t'; })) {
-      return ParseError{line_number, "the line holds a control character"};
-    }
     try {
-      const std::vector<std::string> words = split_words(line);
-      Action action = parse_action(words);
-      if (std::holds_alternative<Seed>(action) && clock_moved) {
-        throw Failure{"seed must come before the first wait, jump or until"};
-      }
-      clock_moved = clock_moved || std::holds_alternative<Wait>(action) ||
-                    std::holds_alternative<Jump>(action) || std::holds_alternative<Until>(action);
-      commands.push_back({line_number, std::move(action)});
+      m_command = Command{m_line, parse_line(line)};
+      return &*m_command;
     } catch (const Failure& failure) {
-      return ParseError{line_number, failure.problem};
+      m_error = ParseError{m_line, failure.problem};
+      m_rest = {};
     }
   }
+  return nullptr;
+}
+
+Action ScriptReader::parse_line(std::string_view line) {
+  if (line.size() > kMaxLineBytes) {
+    throw Failure{"the line is longer than " + std::to_string(kMaxLineBytes) + " bytes"};
+  }
+  if (!is_valid_utf8(line)) throw Failure{"the line is not valid UTF-8"};
+  // Error messages repeat the script's words: keep terminal control bytes out of them.
+  if (std::any_of(line.begin(), line.end(),
+                  [](char c) { return c >= 0 && c < 0x20 && c != '\t'; })) {
+    throw Failure{"the line holds a control character"};
+  }
+  Action action = parse_action(split_words(line));
+  if (std::holds_alternative<Seed>(action) && m_clock_moved) {
+    throw Failure{"seed must come before the first wait, jump or until"};
+  }
+  m_clock_moved = m_clock_moved || std::holds_alternative<Wait>(action) ||
+                  std::holds_alternative<Jump>(action) || std::holds_alternative<Until>(action);
+  if (std::optional<std::string> too_much = m_budget.spend(action)) throw Failure{*too_much};
+  return action;
+}
+
+std::optional<ParseError> check_script(std::string_view text) {
+  ScriptReader reader(text);
+  while (reader.next() != nullptr) {
+  }
+  return reader.error();
+}
+
+std::variant<std::vector<Command>, ParseError> parse_script(std::string_view text) {
+  std::vector<Command> commands;
+  ScriptReader reader(text);
+  while (const Command* command = reader.next())
+    commands.push_back(*command);
+  if (reader.error()) return *reader.error();
   return commands;
 }
 

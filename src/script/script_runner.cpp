@@ -15,6 +15,11 @@ class ScriptSession::Player {
     m_runtime.set_trace([this](Millis time, std::string_view line) {
       m_out << "t=" << time << ' ' << line << '\n';
     });
+  }
+
+  void start() {
+    if (m_started) return;
+    m_started = true;
     m_driver.start();
   }
 
@@ -80,6 +85,7 @@ class ScriptSession::Player {
   ScriptDriver& m_driver;
   Runtime& m_runtime;
   std::ostream& m_out;
+  bool m_started = false;
 };
 
 ScriptSession::ScriptSession(ScriptDriver& driver, std::ostream& out, std::ostream& err)
@@ -87,32 +93,34 @@ ScriptSession::ScriptSession(ScriptDriver& driver, std::ostream& out, std::ostre
 
 ScriptSession::~ScriptSession() = default;
 
-int ScriptSession::play(const std::vector<Command>& commands) {
-  for (const Command& command : commands) {
+void ScriptSession::start() { m_player->start(); }
+
+int ScriptSession::play(std::string_view text) {
+  if (const std::optional<ParseError> error = check_script(text)) {
+    m_err << describe(*error) << '\n';
+    return kScriptMalformed;
+  }
+  start();
+  ScriptReader reader(text);
+  while (const Command* command = reader.next()) {
     try {
-      m_player->play(command);
+      m_player->play(*command);
     } catch (const ScriptError& error) {
       m_out.flush();
-      m_err << "line " << command.line << ": " << error.problem << '\n';
+      m_err << "line " << command->line << ": " << error.problem << '\n';
       return error.status;
     }
   }
   return kScriptPassed;
 }
 
-int run_script(const std::vector<Command>& commands, ScriptDriver& driver, std::ostream& out,
-               std::ostream& err) {
-  return ScriptSession(driver, out, err).play(commands);
+int run_script(std::string_view text, ScriptDriver& driver, std::ostream& out, std::ostream& err) {
+  return ScriptSession(driver, out, err).play(text);
 }
 
 int run_headless(std::string_view text, std::ostream& out, std::ostream& err) {
-  auto parsed = parse_script(text);
-  if (const auto* error = std::get_if<ParseError>(&parsed)) {
-    err << "line " << error->line << ": " << error->problem << '\n';
-    return kScriptMalformed;
-  }
   HeadlessDriver driver;
-  return run_script(std::get<std::vector<Command>>(parsed), driver, out, err);
+  return run_script(text, driver, out, err);
 }
 
 }  // namespace totechita::script

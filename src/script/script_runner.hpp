@@ -3,7 +3,6 @@
 #include <memory>
 #include <ostream>
 #include <string_view>
-#include <vector>
 
 #include "script/script_command.hpp"
 #include "script/script_driver.hpp"
@@ -14,11 +13,11 @@ inline constexpr int kScriptPassed = 0;
 inline constexpr int kScriptFailed = 1;     // an expect or until failed, or a command came late
 inline constexpr int kScriptMalformed = 2;  // a bad script, or the game stopped on an error
 
-// A game played by a script through a driver: the program starts at t=0 with the title screen
-// when the session is made; events print as they happen ("t=1500 show Form2"), `print` and
-// `dump` answer on `out`, problems go to `err` naming the line. Every player of scripts plays
-// through it, so that one script gives one output whoever plays it. Commands may come in parts,
-// each going on where the last stopped.
+// A game played by a script through a driver: the program starts at t=0 with the title screen;
+// events print as they happen ("t=1500 show Form2"), `print` and `dump` answer on `out`,
+// problems go to `err` naming the line. Every player of scripts plays through it, so that one
+// script gives one output whoever plays it. A script may come in parts, each going on where the
+// last stopped.
 class ScriptSession {
  public:
   ScriptSession(ScriptDriver& driver, std::ostream& out, std::ostream& err);
@@ -26,9 +25,12 @@ class ScriptSession {
   ScriptSession(const ScriptSession&) = delete;
   ScriptSession& operator=(const ScriptSession&) = delete;
 
-  // Plays the commands in order and returns the exit status: at the first that fails, its
-  // problem is said and nothing after it is played.
-  int play(const std::vector<Command>& commands);
+  // Starts the program, unless it has started.
+  void start();
+  // Checks a script (or a part of one) whole, starts the program, then plays the script reading
+  // it a line at a time, and returns the exit status: at the first command that fails, its
+  // problem is said and nothing after it is played; a malformed script plays nothing.
+  int play(std::string_view text);
 
  private:
   class Player;
@@ -37,11 +39,10 @@ class ScriptSession {
   std::ostream& m_err;
 };
 
-// A whole script in one session.
-int run_script(const std::vector<Command>& commands, ScriptDriver& driver, std::ostream& out,
-               std::ostream& err);
+// A whole script in one session: a malformed one starts no program and prints no event.
+int run_script(std::string_view text, ScriptDriver& driver, std::ostream& out, std::ostream& err);
 
-// What totechita-script does with a script's text: checks it whole, then plays it headless.
+// What totechita-script does with a script's text: run_script on the headless driver.
 int run_headless(std::string_view text, std::ostream& out, std::ostream& err);
 
 }  // namespace totechita::script

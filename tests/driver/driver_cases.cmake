@@ -1,10 +1,10 @@
-# One case of the script driver as a process. Each run must end with the status given and say
+# One case of the programs as processes. Each run must end with the status given and say
 # exactly the text given on standard error (nothing, or one line); `out` keeps what it printed.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 
 function(expect_run input status said)
-  execute_process(COMMAND ${DRIVER} ${ARGN} INPUT_FILE ${input} OUTPUT_VARIABLE out
+  execute_process(COMMAND ${RUN_UNDER} ${DRIVER} ${ARGN} INPUT_FILE ${input} OUTPUT_VARIABLE out
     ERROR_VARIABLE err RESULT_VARIABLE result)
   if(NOT result STREQUAL status OR NOT err STREQUAL said)
     message(FATAL_ERROR "${DRIVER} ${ARGN}: status ${result}, said \"${err}\"; expected status "
@@ -12,6 +12,16 @@ function(expect_run input status said)
   endif()
   set(out "${out}" PARENT_SCOPE)
 endfunction()
+
+# What cannot be played, and what each program says of it after its name: the same for both.
+string(REPEAT "# a comment line that takes the script past its limit\n" 320000 too_large)
+file(WRITE ${WORK}/large.script "${too_large}")
+set(unreadable
+  "${WORK}/missing.script|cannot read ${WORK}/missing.script: No such file or directory"
+  "${WORK}|cannot read ${WORK}: Is a directory"
+  "/proc/self/mem|cannot read /proc/self/mem: Input/output error"
+  "/dev/zero|/dev/zero is larger than 16 MB, the most a script may hold"
+  "${WORK}/large.script|${WORK}/large.script is larger than 16 MB, the most a script may hold")
 
 set(board_shown "t=0 show Form1\nt=1500 show Form2\nt=1500 unload Form1\n")
 if(CASE STREQUAL "ReadsAFileOrStandardInput")
@@ -23,6 +33,10 @@ if(CASE STREQUAL "ReadsAFileOrStandardInput")
       message(FATAL_ERROR "printed \"${out}\"")
     endif()
   endforeach()
+  expect_run(/dev/null 0 "" /dev/null)
+  if(NOT out STREQUAL "t=0 show Form1\n")
+    message(FATAL_ERROR "an empty script printed \"${out}\"")
+  endif()
 elseif(CASE STREQUAL "RefusesATenMegabyteLineQuickly")
   string(REPEAT "x" 10000000 line)
   file(WRITE ${WORK}/big.script "${line}")
@@ -31,12 +45,45 @@ elseif(CASE STREQUAL "FindsAMistakeAfterAMillionLinesByItsNumber")
   string(REPEAT "# ok\n" 1000000 comments)
   file(WRITE ${WORK}/long.script "${comments}wait x\n")
   expect_run(${WORK}/long.script 2 "line 1000001: the wait must be a whole number, not \"x\"\n")
+elseif(CASE STREQUAL "PlaysHostileScriptsQuicklyInLittleMemory")
+  # In MEMORY_CAP bytes of address space (where it is given) a script of the largest size plays,
+  # and whatever is read past that size is refused.
+  if(MEMORY_CAP)
+    set(RUN_UNDER prlimit --as=${MEMORY_CAP} --)
+  endif()
+  string(REPEAT "wait 1\n" 2396745 waits)
+  file(WRITE ${WORK}/waits.script "${waits}")
+  expect_run(/dev/null 0 "" ${WORK}/waits.script)
+  expect_run(/dev/null 2 "totechita-script: /dev/zero is larger than 16 MB, the most a script may hold\n"
+    /dev/zero)
+  # Ten billion key presses, some sixty hours of work: refused before the first.
+  string(REPEAT "key Left 100000\n" 100000 keys)
+  file(WRITE ${WORK}/keys.script "${keys}")
+  expect_run(/dev/null 2 "line 21: the script gives more than 2000000 inputs\n" ${WORK}/keys.script)
+  if(NOT out STREQUAL "")
+    message(FATAL_ERROR "played \"${out}\"")
+  endif()
 elseif(CASE STREQUAL "SaysInOneLineWhatItCannotRead")
-  expect_run(/dev/null 2 "totechita-script: cannot read ${WORK}/missing.script\n"
-    ${WORK}/missing.script)
-  expect_run(/dev/null 2 "totechita-script: cannot read ${WORK}\n" ${WORK})
-  expect_run(/dev/null 2 "usage: totechita-script [FILE]   (no FILE or - reads standard input)\n"
-    a b)
+  foreach(way IN LISTS unreadable)
+    string(REPLACE "|" ";" way "${way}")
+    list(POP_FRONT way path)
+    expect_run(/dev/null 2 "totechita-script: ${way}\n" ${path})
+  endforeach()
+  expect_run(${WORK} 2 "totechita-script: cannot read standard input: Is a directory\n")
+elseif(CASE STREQUAL "ScriptOptions")
+  expect_run(/dev/null 0 "" --version)
+  if(NOT out STREQUAL "totechita-script ${VERSION}\n")
+    message(FATAL_ERROR "--version printed \"${out}\"")
+  endif()
+  expect_run(/dev/null 0 "" --help)
+  if(NOT out MATCHES "Exit status")
+    message(FATAL_ERROR "--help printed \"${out}\"")
+  endif()
+  foreach(wrong "--bogus;unknown option --bogus" "a;b;give one FILE at most")
+    list(POP_BACK wrong problem)
+    expect_run(/dev/null 2 "totechita-script: ${problem}\nTry 'totechita-script --help'.\n"
+      ${wrong})
+  endforeach()
 elseif(CASE STREQUAL "GameOptions")
   expect_run(/dev/null 0 "" --version)
   if(NOT out STREQUAL "totechita ${VERSION}\n")
@@ -51,7 +98,20 @@ elseif(CASE STREQUAL "GameOptions")
     list(POP_BACK wrong problem)
     expect_run(/dev/null 2 "totechita: ${problem}\nTry 'totechita --help'.\n" ${wrong})
   endforeach()
-  expect_run(/dev/null 2 "totechita: cannot read ${WORK}/missing\n" --replay ${WORK}/missing)
+  # A recording to replay is read as totechita-script reads a script, before any window opens:
+  # an empty one is played (here it finds no display).
+  foreach(way IN LISTS unreadable)
+    string(REPLACE "|" ";" way "${way}")
+    list(POP_FRONT way path)
+    expect_run(/dev/null 2 "totechita: ${way}\n" --replay ${path})
+  endforeach()
+  set(ENV{DISPLAY} "")
+  set(ENV{WAYLAND_DISPLAY} "")
+  set(ENV{QT_QPA_PLATFORM} "")
+  execute_process(COMMAND ${DRIVER} --replay /dev/null ERROR_VARIABLE err RESULT_VARIABLE result)
+  if(NOT result STREQUAL 1 OR NOT err MATCHES "^totechita: no display found")
+    message(FATAL_ERROR "an empty recording: status ${result}, said \"${err}\"")
+  endif()
 else()
   message(FATAL_ERROR "no case ${CASE}")
 endif()

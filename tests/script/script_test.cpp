@@ -23,12 +23,20 @@ Played play(const std::string& text) {
 
 constexpr const char* kBoardShown = "t=0 show Form1\nt=1500 show Form2\nt=1500 unload Form1\n";
 
+std::string repeated(std::string_view line, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i)
+    text += line;
+  return text;
+}
+
 TEST(ScriptParser, ReadsEveryCommandAndSkipsBlankAndCommentLines) {
   auto parsed = parse_script(
       "# a comment\n\n  # the score goes \"100\" then \"300\n\tseed 42\nwait 1600\n"
       "until Form2.Loaded true 100\nuntil end 5\nkey Right 3\nkey 0\nclick Label3\nmenu 茂佐\n"
       "close Form2\nset Text1.Text \"a \\\"b\\\" \\\\c\"\nprint Form2.Image1.Left\n"
-      "expect Label9.Caption 0\ndump\ndump Form2\r\n");
+      "expect Label9.Caption 0\ndump\ndump Form2\r\n# " +
+      std::string(5000, 'x') + "\n");
   ASSERT_TRUE(std::holds_alternative<std::vector<Command>>(parsed));
   const auto& commands = std::get<std::vector<Command>>(parsed);
   ASSERT_EQ(commands.size(), 14u);
@@ -93,6 +101,13 @@ TEST(ScriptRunner, BadScriptsEndWithOneLineNamingTheLineAndTheProblem) {
       {std::string("wait 1\0\n", 8), 2, "line 1: the line holds a control character", false},
       {"wait 1\n" + std::string(4097, 'x') + "\n", 2, "line 2: the line is longer than 4096 bytes",
        false},
+      {repeated("key Left 100000\n", 21), 2, "line 21: the script gives more than 2000000 inputs",
+       false},
+      {"wait 50000000\nuntil end 36400001\n", 2,
+       "line 2: the script's waits and untils come to more than 86400000 ms (24 hours)", false},
+      {repeated("dump\n", 10001), 2, "line 10001: the script dumps more than 10000 times", false},
+      {std::string(kMaxScriptBytes + 1, '#'), 2, "the script is larger than 16 MB (16777216 bytes)",
+       false},
       {"wait 1600\nclick Label99\n", 2, "line 2: Form2 has no control Label99", true},
       {"wait 1600\nprint Timer1.Caption\n", 2, "line 2: Timer1 has no property Caption", true},
       {"wait 1600\nmenu mnunothing\n", 2, "line 2: Form2 has no menu item mnunothing", true},
@@ -152,6 +167,8 @@ TEST(ScriptRunner, AJumpMakesUpNoTicks) {
             std::string(kBoardShown) + "Form2.Image11.Left=4400\n");
   EXPECT_EQ(play("wait 1600\nwait 5000\nprint Image11.Left\n").out,
             std::string(kBoardShown) + "Form2.Image11.Left=4000\n");
+  EXPECT_EQ(play("wait 1600\n" + repeated("jump 100000000\n", 3)).status, kScriptPassed)
+      << "nor does it count as time served";
 }
 
 }  // namespace

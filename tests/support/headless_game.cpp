@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "script/script_parser.hpp"
 #include "support/played_script.hpp"
 #include "support/transcript.hpp"
 
@@ -12,7 +11,9 @@ namespace totechita::testing {
 HeadlessGame::HeadlessGame(std::uint64_t seed, QuietTicks quiet_ticks)
     : m_driver(quiet_ticks, seed),
       m_session(m_driver, m_transcript, m_complaints),
-      runtime(m_driver.runtime()) {}
+      runtime(m_driver.runtime()) {
+  m_session.start();
+}
 
 void HeadlessGame::key(int code, int count) {
   for (int i = 0; i < count; ++i)
@@ -20,11 +21,7 @@ void HeadlessGame::key(int code, int count) {
 }
 
 void HeadlessGame::play(const std::string& commands) {
-  auto parsed = script::parse_script(commands);
-  if (const auto* error = std::get_if<script::ParseError>(&parsed)) {
-    throw std::invalid_argument("line " + std::to_string(error->line) + ": " + error->problem);
-  }
-  if (m_session.play(std::get<std::vector<script::Command>>(parsed)) != script::kScriptPassed) {
+  if (m_session.play(commands) != script::kScriptPassed) {
     throw std::runtime_error(m_complaints.str());
   }
 }
