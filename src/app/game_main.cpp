@@ -12,6 +12,7 @@
 #include "desktop/application_setup.hpp"
 #include "desktop/desktop_game.hpp"
 #include "desktop/display_check.hpp"
+#include "desktop/game_controllers.hpp"
 #include "desktop/qt_startup_guard.hpp"
 #include "game/program.hpp"
 #include "playback/replay_driver.hpp"
@@ -38,15 +39,20 @@ int play(std::ostream* recording) {
     game.clock().set_observer(*recorder);
   }
   game.start(start_program);
+  GameControllers pads(game);
+  pads.watch_devices();
   const int status = QApplication::exec();
   if (recorder) recorder->finish(game.runtime().scheduler().now());
   return status;
 }
 
 // The recording plays through the interpreter, then the game goes on at its pace until it ends.
+// The player's pads are heard as the keyboard is: only what ends the watching gets through.
 int replay(const std::vector<script::Command>& commands) {
   ScriptedSession session(0, ScriptedSession::Start::later);
   session.game().set_player_gate(script::ends_watching);
+  GameControllers pads(session.game());
+  pads.watch_devices();
   ReplayDriver driver(session, commands, ClockDriver::elapsed_clock());
   QTimer::singleShot(0, [&] {
     const int status = script::run_script(commands, driver, std::cout, std::cerr);
