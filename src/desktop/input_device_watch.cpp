@@ -13,8 +13,6 @@ namespace totechita::desktop {
 
 namespace {
 
-const QString kInputDevices = QStringLiteral("/dev/input");
-
 // From linux/input-event-codes.h: BTN_JOYSTICK up to BTN_DIGI, where pads and joysticks have
 // their buttons, and BTN_TRIGGER_HAPPY1 to 40, which some pads use for the rest.
 constexpr int kJoystickButtons = 0x120;
@@ -35,8 +33,8 @@ bool any_bit(const std::vector<unsigned long>& words, int from, int to) {
 
 }  // namespace
 
-InputDeviceWatch::InputDeviceWatch(const std::function<void()>& changed) {
-  if (QDir(kInputDevices).exists()) m_watcher.addPath(kInputDevices);
+InputDeviceWatch::InputDeviceWatch(const std::function<void()>& changed, const QString& folder) {
+  if (QDir(folder).exists()) m_watcher.addPath(folder);
   QObject::connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_watcher,
                    [changed] { changed(); });
 }

@@ -11,7 +11,8 @@ namespace totechita::desktop {
 // loop. A machine without /dev/input has no input devices to watch.
 class InputDeviceWatch final {
  public:
-  explicit InputDeviceWatch(const std::function<void()>& changed);
+  explicit InputDeviceWatch(const std::function<void()>& changed,
+                            const QString& folder = QStringLiteral("/dev/input"));
 
  private:
   QFileSystemWatcher m_watcher;

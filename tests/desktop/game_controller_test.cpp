@@ -3,9 +3,12 @@
 #include <SDL.h>
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
 #include <optional>
 #include <string>
 #include <utility>
@@ -84,6 +87,18 @@ TEST(InputDevices, LookLikeAPadByTheirJoystickOrGamePadButtons) {
   };
   for (const Case& c : cases)
     EXPECT_EQ(key_capabilities_look_like_a_pad(c.capabilities), c.pad) << c.device;
+}
+
+TEST(InputDevices, ComingAndGoingAreHeardFromTheEventLoop) {
+  const QTemporaryDir devices;
+  int changes = 0;
+  const InputDeviceWatch watch([&] { ++changes; }, devices.path());
+  QFile node(devices.filePath("event7"));
+  ASSERT_TRUE(node.open(QIODevice::WriteOnly));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return changes > 0; }, 5000));
+  const int when_created = changes;
+  node.remove();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return changes > when_created; }, 5000));
 }
 
 // A pad inside SDL with a game controller's layout, for tests without hardware: SDL maps its
