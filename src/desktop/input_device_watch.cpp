@@ -35,8 +35,7 @@ bool any_bit(const std::vector<unsigned long>& words, int from, int to) {
 
 InputDeviceWatch::InputDeviceWatch(const std::function<void()>& changed, const QString& folder) {
   if (QDir(folder).exists()) m_watcher.addPath(folder);
-  QObject::connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_watcher,
-                   [changed] { changed(); });
+  QObject::connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_watcher, changed);
 }
 
 bool key_capabilities_look_like_a_pad(std::string_view capabilities) {

@@ -154,8 +154,9 @@ class Heard final : public InputObserver {
 // plugged in yet.
 class Pads : public ::testing::Test {
  protected:
-  Pads() {
-    QCoreApplication::processEvents();  // the board takes the keyboard
+  // The pads act only while a window of the game has the keyboard.
+  void SetUp() override {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&session.board_window()));
     session.game().clock().set_observer(heard);
     pads.devices_changed();
   }
@@ -322,8 +323,12 @@ TEST_P(PadsAtAMessageBox, CloseAFinaleMessageBoxThatOpensAsThePadWalks) {
         pad->set(GetParam(), true);
       },
       [] { return 10000; });
+  // Both timers planned afresh, so that the pads' comes first: Qt serves due timers in the order
+  // they fall due, and the game's wakes at the plane's next step, 50 ms on.
+  session.run_until(session.now());
   session.change([&] { session.board().Label13.set_caption("3100"); });
   session.stall(1000);
+  pads.wake();
   pad->set(SDL_CONTROLLER_BUTTON_DPAD_DOWN, true);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !heard.keys.empty(); }, 15000));
   EXPECT_LT(open_for.elapsed(), 2000);
@@ -356,6 +361,16 @@ TEST_F(Pads, ComeAndGoAtAnyTimeAndNothingPollsWithoutOne) {
   EXPECT_TRUE(pads.connected());
   click(SDL_CONTROLLER_BUTTON_DPAD_UP);
   EXPECT_EQ(session.board().Text2.text(), "0");
+}
+
+// As the keyboard: a player at another program's window is not playing.
+TEST_F(Pads, AreIgnoredWhileNoWindowOfTheGameHasTheKeyboard) {
+  plug();
+  QApplication::setActiveWindow(nullptr);
+  click(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+  click(SDL_CONTROLLER_BUTTON_START);
+  EXPECT_TRUE(heard.keys.empty());
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
 TEST(GameControllers, LeaveSdlAloneWhileNoDeviceLooksLikeAPad) {
