@@ -17,6 +17,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Every caption and message is Japanese: without a Japanese font they show as empty boxes.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic | fonts-japanese-gothic")
+# Game controllers go through SDL, which the game loads only when a pad may be there, so
+# dpkg-shlibdeps does not see it; without it the game plays with the keyboard and mouse.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libsdl2-2.0-0")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -11,6 +11,7 @@
 #include "desktop/application_setup.hpp"
 #include "desktop/desktop_game.hpp"
 #include "desktop/display_check.hpp"
+#include "desktop/game_controllers.hpp"
 #include "desktop/qt_startup_guard.hpp"
 #include "game/program.hpp"
 #include "playback/replay_driver.hpp"
@@ -49,11 +50,14 @@ int play(const std::string* record_to) {
     recording->set_clock([&game] { return game.runtime().scheduler().now(); });
   }
   game.start(start_program);
+  GameControllers pads(game);
+  pads.watch_devices();
   const int status = QApplication::exec();
   return !recording || recording->finish() ? status : kNotDone;
 }
 
 // The recording plays through the interpreter, then the game goes on at its pace until it ends.
+// The player's pads are heard as the keyboard is: only what ends the watching gets through.
 // The player may stop watching at any time with the close box or the menu's exit.
 int watch(const std::string& script, const QuitSignals& quit_signals) {
   ScriptedSession session(0, ScriptedSession::Start::later);
@@ -62,6 +66,8 @@ int watch(const std::string& script, const QuitSignals& quit_signals) {
     player_ended = player_ended || script::ends_watching(input);
     return script::ends_watching(input);
   });
+  GameControllers pads(session.game());
+  pads.watch_devices();
   ReplayDriver driver(session, script, ClockDriver::elapsed_clock());
   std::ostringstream problem;
   QTimer::singleShot(0, [&] {

@@ -29,6 +29,7 @@ class ClockDriver {
   // An input, delivered at the real time.
   void deliver(const Input& input);
   void note_clock_stopped() { m_follower.note_clock_stopped(); }
+  Millis real_now() const { return m_follower.real_now(); }
   void set_observer(InputObserver& observer) { m_follower.set_observer(observer); }
 
   // When the driver will wake next (real time), or nothing when no timer can change anything.
