@@ -22,15 +22,17 @@ void WatchingPace::jumped(Millis now, Millis real_now) { m_real_at_zero = real_n
 
 Millis WatchingPace::reading_time(Millis time) {
   while (const Command* command = peek()) {
-    if (m_read_to > time + ClockFollower::kStallThreshold) return 0;
     const Action& action = command->action;
+    if (m_read_to > time + ClockFollower::kStallThreshold) return 0;
     if (std::holds_alternative<PlayerInput>(action) && m_read_to > time) return 0;
-    m_next.reset();
+    const Millis from = m_read_to;
+    std::optional<Millis> jump;
     if (const auto* wait = std::get_if<Wait>(&action)) m_read_to += wait->milliseconds;
-    if (const auto* jump = std::get_if<Jump>(&action)) {
-      m_read_to += jump->milliseconds;
-      if (m_read_to - jump->milliseconds >= time) return jump->milliseconds;
-    }
+    if (const auto* found = std::get_if<Jump>(&action)) jump = found->milliseconds;
+    m_next.reset();  // and `action` with it
+    if (!jump) continue;
+    m_read_to += *jump;
+    if (from >= time) return *jump;
   }
   return 0;
 }
