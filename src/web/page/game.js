@@ -100,6 +100,8 @@ export class Game {
     try {
       return await this.#watch_over;
     } finally {
+      // Nothing moves the watched game on once its watching is over.
+      this.running = false;
       this.watching = false;
       this.#watch = null;
     }
@@ -262,6 +264,7 @@ export class Game {
       // now, with what the handler changed before the box. A watched recording's box closes by
       // itself after `reading_time` milliseconds.
       message_box: async (prompt, title, windows, reading_time) => {
+        if (this.#watch?.stop) return;  // a watching stopped goes through its last boxes unseen
         for (const dump of windows) this.#desktop.update(dump);
         this.#suspended = true;
         const closed = this.#message_box.show(prompt, title);
