@@ -59,7 +59,9 @@ std::string WebWatch::play() {
   } catch (const script::ScriptError&) {  // stopped after the script
   }
   if (m_stopped || (m_player_ended && m_runtime.ended())) return "";
-  return status == script::kScriptPassed ? "" : problem;
+  if (status == script::kScriptPassed) return "";
+  if (problem.ends_with('\n')) problem.pop_back();
+  return problem;
 }
 
 void WebWatch::start() {
@@ -80,6 +82,12 @@ void WebWatch::advance_to(Millis time) {
   }
 }
 
+// A script may give two million inputs at one instant: the page has its turn now and then.
+void WebWatch::input(const Input& input) {
+  if (real_now() - m_rested_at > script::WatchingPace::kFrame) rest(0);
+  m_follower.deliver(input);
+}
+
 void WebWatch::jump(Millis milliseconds) {
   m_clock += milliseconds;
   m_follower.note_clock_stopped();
@@ -93,6 +101,7 @@ void WebWatch::rest(Millis milliseconds) {
   const int woken =
       page_watch_sleep(static_cast<double>(milliseconds), frame.empty() ? nullptr : frame.c_str(),
                        line.data(), static_cast<int>(line.size()));
+  m_rested_at = real_now();
   if (woken == kPlayerInput) take_player_input(line.data());
   if (woken == kStop) {
     m_stopped = true;

@@ -32,7 +32,7 @@ class WebWatch final : public script::ScriptDriver {
 
   Runtime& runtime() override { return m_runtime; }
   void start() override;
-  void input(const Input& input) override { m_follower.deliver(input); }
+  void input(const Input& input) override;
   void advance_to(Millis time) override;
   void jump(Millis milliseconds) override;
 
@@ -47,6 +47,7 @@ class WebWatch final : public script::ScriptDriver {
   Runtime m_runtime;
   Millis m_clock = 0;  // the real time the game's clock follows, moved by the watching
   ClockFollower m_follower;
+  Millis m_rested_at = 0;  // the real time of the last rest
   bool m_player_ended = false;
   bool m_stopped = false;
 };

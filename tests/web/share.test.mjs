@@ -3,7 +3,7 @@
 // from a file plays at its pace with each message box open as long as it was read; broken,
 // huge, empty and binary links and files are refused plainly, and the page goes on.
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
+import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { test } from 'node:test';
 import { deflateRawSync } from 'node:zlib';
@@ -102,7 +102,7 @@ function drop(game, name, { bytes = Buffer.alloc(0), size = 0, fill = 0 }) {
   }, [name, [...bytes], size, fill]);
 }
 
-test('broken, huge and binary links say so plainly and offer a game', async () => {
+test('broken, huge, binary and failing links say so plainly and offer a game', async () => {
   const too_large = Buffer.alloc((16 << 20) + 4096, '#');
   const links = [
     ['not base64url', '#watch=%%%', 'リンクがこわれています。'],
@@ -124,6 +124,18 @@ test('broken, huge and binary links say so plainly and offer a game', async () =
     assert.deepEqual(game.errors, [], what);
     await game.close();
   }
+
+  // A script that cannot be played to its end stops there and says why, as the driver does.
+  mkdirSync(artifacts_dir, { recursive: true });
+  const script = join(artifacts_dir, 'failing.script');
+  writeFileSync(script, 'wait 10\nexpect Form1.Loaded false\n');
+  const failing = await sessions.open({ address: link_to(readFileSync(script)) });
+  await failing.run_for(20);
+  const notice = failing.page.getByRole('alert');
+  assert.equal(await notice.locator('.headline').textContent(), 'リプレイはここで終わりました。');
+  assert.equal(await notice.locator('.detail').textContent(), run_driver(native_driver, script).errors.trim());
+  assert.ok(await notice.getByRole('button', { name: '遊ぶ' }).isVisible());
+  await failing.close();
 });
 
 test('empty, huge and binary files are refused while the game goes on; a file watched ends with the close box', async () => {

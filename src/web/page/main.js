@@ -121,6 +121,7 @@ async function watch(bytes, name, headline) {
   watching_line.textContent = 'リプレイ中';
   watching_line.hidden = false;
   const failure = await game.watch(() => { watching_line.textContent = 'リプレイは終わりました'; });
+  watching_line.hidden = true;
   if (failure) show_problem('リプレイはここで終わりました。', failure);
 }
 
