@@ -19,7 +19,16 @@ std::string command(std::string_view verb, Millis milliseconds) {
 }  // namespace
 
 ScriptRecorder::ScriptRecorder(std::ostream& out, std::uint64_t seed, StopReport on_stop)
-    : m_out(out), m_on_stop(std::move(on_stop)) {
+    : ScriptRecorder(
+          [&out](std::string_view text) {
+            out << text;
+            out.flush();
+            return static_cast<bool>(out);
+          },
+          seed, std::move(on_stop)) {}
+
+ScriptRecorder::ScriptRecorder(Writer write, std::uint64_t seed, StopReport on_stop)
+    : m_write(std::move(write)), m_on_stop(std::move(on_stop)) {
   put("# A game of KORUMEDO トテチータ as it was played; totechita-script FILE plays it again.\n"
       "seed " +
       std::to_string(seed) + '\n');
@@ -61,9 +70,7 @@ void ScriptRecorder::add(Millis time, const std::optional<Action>& action,
 }
 
 void ScriptRecorder::put(const std::string& text) {
-  m_out << text;
-  m_out.flush();
-  if (!m_out) return stop("the recording cannot be written");
+  if (!m_write(text)) return stop("the recording cannot be written");
   m_bytes += text.size();
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "runtime/input.hpp"
 #include "script/script_limits.hpp"
@@ -23,7 +24,12 @@ namespace totechita::script {
 class ScriptRecorder final : public InputObserver {
  public:
   using StopReport = std::function<void(const std::string& why)>;
+  // Writes a piece of the script and says whether it could (the page's module keeps a string:
+  // it has no streams, whose locales would double its size).
+  using Writer = std::function<bool(std::string_view text)>;
 
+  ScriptRecorder(Writer write, std::uint64_t seed, StopReport on_stop = {});
+  // Each piece is flushed at once.
   ScriptRecorder(std::ostream& out, std::uint64_t seed, StopReport on_stop = {});
   ScriptRecorder(const ScriptRecorder&) = delete;
   ScriptRecorder& operator=(const ScriptRecorder&) = delete;
@@ -43,7 +49,7 @@ class ScriptRecorder final : public InputObserver {
   void put(const std::string& text);
   void stop(const std::string& why);
 
-  std::ostream& m_out;
+  Writer m_write;
   StopReport m_on_stop;
   std::optional<std::string> m_stopped;
   ScriptBudget m_budget;

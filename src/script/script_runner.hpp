@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string_view>
@@ -13,6 +14,15 @@ inline constexpr int kScriptPassed = 0;
 inline constexpr int kScriptFailed = 1;     // an expect or until failed, or a command came late
 inline constexpr int kScriptMalformed = 2;  // a bad script, or the game stopped on an error
 
+// Where a session's text goes, as a stream would take it, each line ended by a newline: what it
+// prints, and the problem that ends a script. The page's module, which has no streams (their
+// locales would double its size), hands functions; the programs, streams.
+struct ScriptOutput {
+  using Printer = std::function<void(std::string_view text)>;
+  Printer out;
+  Printer err;
+};
+
 // A game played by a script through a driver: the program starts at t=0 with the title screen;
 // events print as they happen ("t=1500 show Form2"), `print` and `dump` answer on `out`,
 // problems go to `err` naming the line. Every player of scripts plays through it, so that one
@@ -20,6 +30,8 @@ inline constexpr int kScriptMalformed = 2;  // a bad script, or the game stopped
 // last stopped.
 class ScriptSession {
  public:
+  ScriptSession(ScriptDriver& driver, ScriptOutput output);
+  // `out` is flushed before a problem goes to `err`, which may be the same terminal.
   ScriptSession(ScriptDriver& driver, std::ostream& out, std::ostream& err);
   ~ScriptSession();
   ScriptSession(const ScriptSession&) = delete;
@@ -34,12 +46,12 @@ class ScriptSession {
 
  private:
   class Player;
+  ScriptOutput m_output;
   std::unique_ptr<Player> m_player;
-  std::ostream& m_out;
-  std::ostream& m_err;
 };
 
 // A whole script in one session: a malformed one starts no program and prints no event.
+int run_script(std::string_view text, ScriptDriver& driver, ScriptOutput output);
 int run_script(std::string_view text, ScriptDriver& driver, std::ostream& out, std::ostream& err);
 
 // What totechita-script does with a script's text: run_script on the headless driver.

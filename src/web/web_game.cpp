@@ -8,15 +8,13 @@
 #include <utility>
 
 #include "game/program.hpp"
+#include "web/page_lines.hpp"
 
 namespace totechita::web {
 
 namespace {
 
 // clang-format off
-EM_JS(void, page_trace, (double time, const char* line), {
-  Module.page.trace(time, UTF8ToString(line));
-});
 EM_JS(void, page_plan_wake, (double delay), {
   Module.page.plan_wake(delay);
 });
@@ -29,12 +27,21 @@ EM_JS(void, page_request_frame, (), {
 
 // Whole milliseconds of performance.now() since the game started.
 WebGame::WebGame(std::uint64_t seed)
-    : m_runtime(m_platform, seed), m_clock(m_runtime, [started_at = emscripten_get_now()] {
-        return static_cast<Millis>(std::floor(emscripten_get_now() - started_at));
-      }) {
+    : m_runtime(m_platform, seed),
+      m_clock(m_runtime,
+              [started_at = emscripten_get_now()] {
+                return static_cast<Millis>(std::floor(emscripten_get_now() - started_at));
+              }),
+      m_recorder(
+          [this](std::string_view text) {
+            m_recording += text;
+            return true;
+          },
+          seed) {
   m_runtime.set_trace([](Millis time, std::string_view line) {
-    page_trace(static_cast<double>(time), std::string(line).c_str());
+    page_line("t=" + std::to_string(time) + ' ' + std::string(line));
   });
+  m_clock.set_observer(m_recorder);
 }
 
 void WebGame::start() {
@@ -50,6 +57,11 @@ void WebGame::wake() {
 
 void WebGame::deliver(const Input& input) {
   if (m_clock.deliver(input)) finish();
+}
+
+std::string WebGame::recording() {
+  m_recorder.finish(m_runtime.scheduler().now());
+  return m_recording;
 }
 
 void WebGame::finish() {

@@ -2,15 +2,18 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "runtime/clock_follower.hpp"
 #include "runtime/runtime.hpp"
+#include "script/script_recorder.hpp"
 #include "web/web_platform.hpp"
 
 namespace totechita::web {
 
-// One game in a web page: the runtime on the page's platform, its virtual clock following the
-// page's real one (performance.now(), in whole milliseconds since the game started).
+// One game played in a web page: the runtime on the page's platform, its virtual clock following
+// the page's real one (performance.now(), in whole milliseconds since the game started), written
+// down as it is played in the script language, as `totechita --record` writes it.
 //
 // The clock keeps the ClockFollower's rules, as the desktop's does. The page wakes the game only
 // when a tick that can change something is due or input arrives; after either, the page is asked
@@ -29,6 +32,12 @@ class WebGame {
   // An input, delivered at the real time; ignored while another event or a message box runs.
   void deliver(const Input& input);
 
+  // The recording up to what the windows show now (the last instant served), a whole script
+  // that plays to there; the game goes on being written after it.
+  std::string recording();
+  // Why the recording stopped short of the game (script_recorder.hpp), if it did.
+  const std::optional<std::string>& recording_stopped() const { return m_recorder.stopped(); }
+
   Runtime& runtime() { return m_runtime; }
   WebPlatform& platform() { return m_platform; }
 
@@ -38,6 +47,8 @@ class WebGame {
   WebPlatform m_platform;
   Runtime m_runtime;
   ClockFollower m_clock;
+  std::string m_recording;
+  script::ScriptRecorder m_recorder;
 };
 
 }  // namespace totechita::web

@@ -23,9 +23,10 @@ EM_JS(void, page_form_shown, (const char* name), {
 EM_JS(void, page_form_unloaded, (const char* name), {
   Module.page.form_unloaded(UTF8ToString(name));
 });
-EM_ASYNC_JS(void, page_message_box, (const char* prompt, const char* title, const char* frame), {
+EM_ASYNC_JS(void, page_message_box, (const char* prompt, const char* title, const char* frame,
+                                     double reading_time), {
   await Module.page.message_box(UTF8ToString(prompt), UTF8ToString(title),
-                                JSON.parse(UTF8ToString(frame)));
+                                JSON.parse(UTF8ToString(frame)), reading_time);
 });
 EM_JS(void, page_program_ended, (int status), {
   Module.page.program_ended(status);
@@ -48,8 +49,8 @@ void WebPlatform::form_unloaded(Form& form) {
 
 // The windows are drawn as they are now behind the box, as the desktop repaints them.
 void WebPlatform::message_box(std::string_view prompt, std::string_view title) {
-  page_message_box(std::string(prompt).c_str(), std::string(title).c_str(),
-                   every_window().c_str());
+  page_message_box(std::string(prompt).c_str(), std::string(title).c_str(), every_window().c_str(),
+                   m_reading_time ? static_cast<double>(m_reading_time()) : -1);
 }
 
 void WebPlatform::program_ended(int status) { page_program_ended(status); }

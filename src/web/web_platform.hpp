@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "runtime/control_state.hpp"
 #include "runtime/platform.hpp"
 
 namespace totechita::web {
@@ -23,6 +25,12 @@ class WebPlatform final : public Platform {
   void message_box(std::string_view prompt, std::string_view title) override;
   void program_ended(int status) override;
 
+  // While a recording is watched, how long each message box stays open before the page closes
+  // it (the player may close it sooner); otherwise it waits for the player.
+  void set_reading_time(std::function<Millis()> reading_time) {
+    m_reading_time = std::move(reading_time);
+  }
+
   // Whether a window shows something that has changed since it was last drawn.
   bool frame_due() const;
   // The dumps of those forms, as a JSON array, for the page to draw now: a new window gets its
@@ -40,6 +48,7 @@ class WebPlatform final : public Platform {
   };
 
   std::vector<Window> m_windows;
+  std::function<Millis()> m_reading_time;
 };
 
 }  // namespace totechita::web

@@ -17,12 +17,14 @@
 namespace totechita::desktop::testing {
 namespace {
 
-std::string whole_game_script() {
-  std::ifstream file(WHOLE_GAME_SCRIPT, std::ios::binary);
+std::string file_text(const char* path) {
+  std::ifstream file(path, std::ios::binary);
   std::stringstream text;
   text << file.rdbuf();
   return text.str();
 }
+
+std::string whole_game_script() { return file_text(WHOLE_GAME_SCRIPT); }
 
 // The whole-game script played through the real windows inside the real event loop, as
 // `totechita` runs: keys as key events, menu commands through the menu bar's actions, clicks
@@ -65,6 +67,8 @@ TEST(WholeGame, PlaysThroughTheWindowsAsTheHeadlessDriverDoes) {
 // The whole game played through the windows with real Qt events and recorded as it goes, the
 // player reading the house's message for 700 ms: the recording, played by the headless driver,
 // shows what the screen showed, to the millisecond (the clock's jump after the box included).
+// The page's tests watch this recording as the desktop writes it: the copy kept beside the
+// scripts must be it.
 TEST(Recording, ReplaysHeadlessToWhatTheScreenShowed) {
   std::string script = whole_game_script();
   const std::size_t seed = script.find("\nseed 1\n");
@@ -94,6 +98,8 @@ TEST(Recording, ReplaysHeadlessToWhatTheScreenShowed) {
   EXPECT_EQ(script::run_headless(recording.str(), replayed, complaint), 0) << complaint.str();
   EXPECT_EQ(event_lines(replayed.str()), screen.lines());
   EXPECT_EQ(screen.lines().back(), "t=50301 end");
+  EXPECT_EQ(recording.str(), file_text(RECORDED_WHOLE_GAME))
+      << "write this recording to " << RECORDED_WHOLE_GAME;
 }
 
 // A recording plays in the windows at its own pace: a message box stays up as long as the jump

@@ -43,9 +43,13 @@ async function check_phone_layout(game, name) {
     [count.x + count.width / 2, count.y + count.height / 2 + FINGER / 2 - 2]);
   assert.equal(target, 'Label3');
 
-  for (const key of await boxes(game.page.locator('#touch-keys button, #page-bar'))) {
+  for (const key of await boxes(game.page.locator('#touch-keys button, #page-bar, #page-bar button:visible'))) {
     assert.ok(!overlap(key, frame), `${name}: a key or the bar on the board`);
     assert.ok(key.x >= 0 && key.y >= 0 && key.x + key.width <= viewport.width && key.y + key.height <= viewport.height);
+  }
+  const bar_buttons = await boxes(game.page.locator('#page-bar button:visible'));
+  for (const key of await boxes(game.page.locator('#touch-keys button'))) {
+    assert.ok(bar_buttons.every((button) => !overlap(button, key)), `${name}: a bar button on a key`);
   }
   await game.screenshot(`phone-${name}`);
   await board.getByRole('menuitem', { name: 'ゲーム' }).tap();

@@ -85,8 +85,11 @@ const KEYBOARD = { Left: 'ArrowLeft', Up: 'ArrowUp', Right: 'ArrowRight', Down: 
   Enter: 'Enter', Backspace: 'Backspace' };
 
 export class GamePage {
-  // `init`: a function run in the page before its own scripts (a fake controller, say).
-  static async open(browser, site_url, { seed = 0, context_options = {}, init } = {}) {
+  // `init`: a function run in the page before its own scripts (a fake controller, say);
+  // `address`: what follows the site's address (a link's fragment, say); `started`: whether the
+  // page is to start a game or a watching, which open() then waits for.
+  static async open(browser, site_url,
+    { seed = 0, address = `?seed=${seed}`, context_options = {}, init, started = true } = {}) {
     const context = await browser.newContext({ viewport: { width: 800, height: 600 },
       ...context_options });
     const page = await context.newPage();
@@ -98,8 +101,8 @@ export class GamePage {
     });
     await page.clock.install({ time: 0 });
     await page.clock.pauseAt(1000);
-    await page.goto(`${site_url}?seed=${seed}`);
-    await page.waitForFunction(() => window.totechita?.transcript.length > 0);
+    await page.goto(`${site_url}${address}`);
+    if (started) await page.waitForFunction(() => window.totechita?.transcript.length > 0);
     return new GamePage(page, errors, context_options.hasTouch === true);
   }
 
