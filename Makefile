@@ -1,7 +1,8 @@
 # The two commands of the README: `make run` plays the game, `make test` runs every test.
 # Both install what is missing first (Debian packages), then configure and build.
 PACKAGES := cmake ninja-build g++ libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev \
-            libgl-dev libx11-dev libxcb1-dev fonts-ipafont-gothic desktop-file-utils appstream
+            libgl-dev libx11-dev libxcb1-dev fonts-ipafont-gothic python3-fonttools \
+            desktop-file-utils appstream
 PRESET ?= release
 PREFIX ?= /usr/local
 

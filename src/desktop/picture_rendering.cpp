@@ -2,9 +2,12 @@
 
 #include <QPainter>
 
+#include "desktop/game_font.hpp"
+
 namespace totechita::desktop {
 
 QImage render_picture(QSvgRenderer& renderer, QSize device_size) {
+  game_font_family();  // the title's texts name the game's font first
   QImage image(device_size, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
