@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <QTimer>
 #include <chrono>
+#include <cstdio>
 #include <fstream>
-#include <iostream>
 #include <limits>
 #include <memory>
 #include <sstream>
@@ -18,6 +18,7 @@
 #include "playback/script_recorder.hpp"
 #include "script/script_parser.hpp"
 #include "script/script_runner.hpp"
+#include "stdio_stream.hpp"
 
 namespace {
 
@@ -25,6 +26,8 @@ using namespace totechita;
 using namespace totechita::desktop;
 
 constexpr int kBadUse = 2;
+
+void say(std::FILE* to, const std::string& text) { std::fputs(text.c_str(), to); }
 
 int play(std::ostream* recording) {
   const auto seed =
@@ -48,7 +51,9 @@ int replay(const std::vector<script::Command>& commands) {
       [](const MenuItem& item) { return item.name == kExitCommand; });
   ReplayDriver driver(session, commands);
   QTimer::singleShot(0, [&] {
-    const int status = script::run_script(commands, driver, std::cout, std::cerr);
+    StdioStream out(stdout);
+    StdioStream err(stderr);
+    const int status = script::run_script(commands, driver, out, err);
     if (status != script::kScriptPassed) {
       QCoreApplication::exit(status);
       return;
@@ -62,12 +67,12 @@ std::optional<std::vector<script::Command>> read_recording(const std::string& pa
   std::ifstream file(path, std::ios::binary);
   std::ostringstream text;
   if (!(file && text << file.rdbuf())) {
-    std::cerr << "totechita: cannot read " << path << '\n';
+    say(stderr, "totechita: cannot read " + path + '\n');
     return std::nullopt;
   }
   auto parsed = script::parse_script(text.str());
   if (const auto* error = std::get_if<script::ParseError>(&parsed)) {
-    std::cerr << path << ": line " << error->line << ": " << error->problem << '\n';
+    say(stderr, path + ": line " + std::to_string(error->line) + ": " + error->problem + '\n');
     return std::nullopt;
   }
   return std::get<std::vector<script::Command>>(std::move(parsed));
@@ -78,32 +83,33 @@ std::optional<std::vector<script::Command>> read_recording(const std::string& pa
 int main(int argc, char** argv) {
   const CommandLine line = parse_command_line(argc, argv);
   if (!line.error.empty()) {
-    std::cerr << "totechita: " << line.error << "\nTry 'totechita --help'.\n";
+    say(stderr, "totechita: " + line.error + "\nTry 'totechita --help'.\n");
     return kBadUse;
   }
   if (line.mode == CommandLine::Mode::help) {
-    std::cout << usage_text();
+    say(stdout, usage_text());
     return 0;
   }
   if (line.mode == CommandLine::Mode::version) {
-    std::cout << "totechita " << TOTECHITA_VERSION << '\n';
+    say(stdout, "totechita " TOTECHITA_VERSION "\n");
     return 0;
   }
   std::optional<std::vector<script::Command>> recording;
   if (line.mode == CommandLine::Mode::replay && !(recording = read_recording(line.file))) {
     return kBadUse;
   }
-  std::ofstream record_to;
+  // Made only to record: a stream sets up its locale, which a plain game never needs.
+  std::unique_ptr<std::ofstream> record_to;
   if (line.mode == CommandLine::Mode::record) {
-    record_to.open(line.file, std::ios::binary);
-    if (!record_to) {
-      std::cerr << "totechita: cannot write " << line.file << '\n';
+    record_to = std::make_unique<std::ofstream>(line.file, std::ios::binary);
+    if (!*record_to) {
+      say(stderr, "totechita: cannot write " + line.file + '\n');
       return 1;
     }
   }
   // Qt aborts when it finds no display, so look first and say it plainly.
   if (const auto reason = missing_display(process_environment)) {
-    std::cerr << no_display_line(*reason) << '\n';
+    say(stderr, no_display_line(*reason) + '\n');
     return 1;
   }
   prepare_qt();
@@ -112,5 +118,5 @@ int main(int argc, char** argv) {
   guard.reset();
   configure_application();
   if (recording) return replay(*recording);
-  return play(record_to.is_open() ? &record_to : nullptr);
+  return play(record_to.get());
 }

@@ -3,7 +3,7 @@
 #include <QResource>
 #include <algorithm>
 #include <cmath>
-#include <iostream>
+#include <cstdio>
 #include <memory>
 
 #include "desktop/picture_rendering.hpp"
@@ -36,7 +36,8 @@ QSvgRenderer& PictureCache::renderer(const std::string& asset) {
   if (inserted) {
     it->second = std::make_unique<QSvgRenderer>(resource_path(asset));
     if (!it->second->isValid()) {
-      std::cerr << "totechita: picture " << asset << " is missing; showing a blank instead\n";
+      std::fprintf(stderr, "totechita: picture %s is missing; showing a blank instead\n",
+                   asset.c_str());
     }
   }
   return *it->second;
