@@ -31,21 +31,15 @@ QImage PictureCache::prerendered(const std::string& asset, QSize device_size) {
       [](void* owned) { delete static_cast<QByteArray*>(owned); }, pixels.release());
 }
 
-QSvgRenderer& PictureCache::renderer(const std::string& asset) {
-  auto [it, inserted] = m_renderers.try_emplace(asset);
-  if (inserted) {
-    it->second = std::make_unique<QSvgRenderer>(resource_path(asset));
-    if (!it->second->isValid()) {
-      std::fprintf(stderr, "totechita: picture %s is missing; showing a blank instead\n",
-                   asset.c_str());
-    }
-  }
-  return *it->second;
-}
-
 QPixmap PictureCache::rendered(const std::string& asset, QSize device_size) {
   QImage image = prerendered(asset, device_size);
-  if (image.isNull()) image = render_picture(renderer(asset), device_size);
+  if (image.isNull()) image = render_picture(resource_path(asset), device_size);
+  if (image.isNull()) {
+    std::fprintf(stderr, "totechita: picture %s cannot be drawn; showing a blank instead\n",
+                 asset.c_str());
+    image = QImage(device_size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+  }
   return QPixmap::fromImage(std::move(image));
 }
 
@@ -61,13 +55,11 @@ const QPixmap& PictureCache::picture(const std::string& asset, QSize size, qreal
 }
 
 void PictureCache::drop(const std::string& asset) {
-  m_renderers.erase(asset);
   std::erase_if(m_pixmaps, [&](const auto& entry) { return std::get<0>(entry.first) == asset; });
 }
 
 bool PictureCache::holds(const std::string& asset) const {
-  return m_renderers.contains(asset) ||
-         std::any_of(m_pixmaps.begin(), m_pixmaps.end(),
+  return std::any_of(m_pixmaps.begin(), m_pixmaps.end(),
                      [&](const auto& entry) { return std::get<0>(entry.first) == asset; });
 }
 

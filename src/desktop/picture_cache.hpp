@@ -4,9 +4,7 @@
 #include <QPixmap>
 #include <QSize>
 #include <QString>
-#include <QSvgRenderer>
 #include <map>
-#include <memory>
 #include <string>
 #include <tuple>
 
@@ -25,16 +23,14 @@ class PictureCache {
 
   // The picture at `size` logical pixels, sharp at `scale` device pixels per logical pixel.
   const QPixmap& picture(const std::string& asset, QSize size, qreal scale);
-  // Forgets an asset's pictures at every size, and what it took to render them.
+  // Forgets an asset's pictures at every size.
   void drop(const std::string& asset);
   // Whether anything of an asset is kept.
   bool holds(const std::string& asset) const;
 
  private:
-  QSvgRenderer& renderer(const std::string& asset);
-  QPixmap rendered(const std::string& asset, QSize device_size);
+  static QPixmap rendered(const std::string& asset, QSize device_size);
 
-  std::map<std::string, std::unique_ptr<QSvgRenderer>> m_renderers;
   std::map<std::tuple<std::string, int, int>, QPixmap> m_pixmaps;  // by device size
 };
 
