@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <future>
 #include <map>
 #include <string>
 #include <tuple>
@@ -23,15 +24,22 @@ class PictureCache {
 
   // The picture at `size` logical pixels, sharp at `scale` device pixels per logical pixel.
   const QPixmap& picture(const std::string& asset, QSize size, qreal scale);
+  // Starts unpacking a big picture rendered at build time on a thread of its own, for a window
+  // about to be shown: its creation and mapping then hide the unpacking (a millisecond for the
+  // title) instead of its first paint waiting for it. A small one is left to the paint.
+  void unpack_ahead(const std::string& asset, QSize size, qreal scale);
   // Forgets an asset's pictures at every size.
   void drop(const std::string& asset);
   // Whether anything of an asset is kept.
   bool holds(const std::string& asset) const;
 
  private:
-  static QPixmap rendered(const std::string& asset, QSize device_size);
+  using Key = std::tuple<std::string, int, int>;  // the asset and its device size
 
-  std::map<std::tuple<std::string, int, int>, QPixmap> m_pixmaps;  // by device size
+  QPixmap rendered(const std::string& asset, QSize device_size);
+
+  std::map<Key, QPixmap> m_pixmaps;
+  std::map<Key, std::future<QImage>> m_unpacking;
 };
 
 }  // namespace totechita::desktop

@@ -50,6 +50,19 @@ TEST(PictureCache, PicturesRenderedAtBuildTimeFitTheirFormsAndLookLikeTheirSvg) 
   EXPECT_TRUE(PictureCache::prerendered("title", {514, 467}).isNull());
 }
 
+// The title unpacked ahead, on another thread, is the picture the paint would unpack; the
+// portrait at scale 2, dropped while it may still be unpacking, is gone.
+TEST(PictureCache, APictureUnpackedAheadIsTheOneThePaintWouldUnpack) {
+  PictureCache pictures;
+  pictures.unpack_ahead("title", {513, 467}, 1.0);
+  pictures.unpack_ahead("portrait", {234, 205}, 2.0);
+  EXPECT_TRUE(pictures.holds("portrait"));
+  pictures.drop("portrait");
+  EXPECT_FALSE(pictures.holds("portrait"));
+  const QPixmap& title = pictures.picture("title", {513, 467}, 1.0);
+  EXPECT_TRUE(title.toImage() == PictureCache::prerendered("title", {513, 467}));
+}
+
 // A second form that shows the title's picture, small.
 class TitleThumbnail final : public Form {
  public:
