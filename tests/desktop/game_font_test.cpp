@@ -3,10 +3,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <fstream>
-#include <regex>
 #include <sstream>
 
 #include "desktop/game_font.hpp"
+#include "desktop/mapped_files.hpp"
 #include "desktop/session_helpers.hpp"
 #include "playback/message_box_closer.hpp"
 #include "playback/window_script_driver.hpp"
@@ -16,17 +16,8 @@
 namespace totechita::desktop::testing {
 namespace {
 
-// The font files this process has mapped: Qt maps a system font when the text it draws asks for
-// a glyph that the face it was given lacks.
-std::vector<std::string> mapped_font_files() {
-  static const std::regex font_file(R"(\S+\.(ttf|otf|ttc|otc|pfb|pfa)$)", std::regex::icase);
-  std::ifstream maps("/proc/self/maps");
-  std::vector<std::string> found;
-  std::smatch match;
-  for (std::string line; std::getline(maps, line);)
-    if (std::regex_search(line, match, font_file)) found.push_back(match.str());
-  return found;
-}
+// Qt maps a system font when the text it draws asks for a glyph that the face it was given lacks.
+const std::string kFontFiles = R"(\.(ttf|otf|ttc|otc|pfb|pfa)$)";
 
 TEST(GameFont, IsTheCutDownFaceCompiledIntoTheProgram) {
   EXPECT_EQ(register_font(QString::fromLatin1(kGameFontResource)),
@@ -43,7 +34,7 @@ TEST(GameFont, HoldsEveryCharacterOfTheMenus) {
   ASSERT_FALSE(menus.isEmpty());
   for (QMenu* menu : menus)
     menu->grab();
-  EXPECT_EQ(mapped_font_files(), std::vector<std::string>{});
+  EXPECT_EQ(mapped_files(kFontFiles), std::vector<std::string>{});
 }
 
 // The whole game through the windows: the title, the board's labels as they change, the finale's
@@ -62,7 +53,7 @@ TEST(GameFont, HoldsEveryCharacterTheWholeGameShows) {
               session.window("Form3")->grab();
             }),
             0);
-  EXPECT_EQ(mapped_font_files(), std::vector<std::string>{});
+  EXPECT_EQ(mapped_files(kFontFiles), std::vector<std::string>{});
 }
 
 }  // namespace
