@@ -12,10 +12,10 @@
 namespace totechita::desktop {
 
 // The pictures compiled into the program (assets/NAME.svg), rendered once per size and scale.
-// The big ones, and the icon, are also compiled in rendered at build time at the sizes the game
-// shows them: :/pictures/NAME-WIDTHxHEIGHT.rgb32 holds the pixels of that size in device pixels,
-// as QImage::Format_RGB32 keeps them, row after row. Those sizes need neither QtSvg nor an image
-// decoder: the resource system unpacks them.
+// Each, and the icon, is also compiled in rendered at build time at the sizes the game shows it
+// at scale 1 and 2: :/pictures/NAME-WIDTHxHEIGHT.rgb32 holds the pixels of that size in device
+// pixels, as QImage::Format_RGB32 keeps them, row after row. Those sizes need neither QtSvg nor
+// an image decoder: the resource system unpacks them.
 class PictureCache {
  public:
   static QString resource_path(const std::string& asset);
