@@ -1,8 +1,8 @@
 # The two commands of the README: `make run` plays the game, `make test` runs every test.
 # Both install what is missing first (Debian packages), then configure and build.
 PACKAGES := cmake ninja-build g++ libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev \
-            libgl-dev libx11-dev libxcb1-dev libsdl2-dev fonts-ipafont-gothic desktop-file-utils \
-            appstream
+            libgl-dev libx11-dev libxcb1-dev libsdl2-dev fonts-ipafont-gothic python3-fonttools \
+            desktop-file-utils appstream
 PRESET ?= release
 PREFIX ?= /usr/local
 
@@ -25,18 +25,15 @@ deps:
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install build/$(PRESET) --prefix "$(PREFIX)"
 
-# A Debian package of the game, build/package/totechita_VERSION_ARCH.deb, compiled with the
-# flags Debian's own packages are compiled with, all hardening on; dpkg-shlibdeps computes its
-# dependencies. tools/check-package lints it and tries what it installs.
-PACKAGE_TOOLS := dpkg-dev
-package: export DEB_BUILD_MAINT_OPTIONS := hardening=+all
+# The Debian source package and the game's binary package, built as Debian builds them
+# (dpkg-buildpackage with debian/, its tests run on the way): PACKAGE_DIR/totechita_VERSION.dsc,
+# totechita_VERSION_ARCH.deb and the .changes that tools/check-package lints and tries.
+# DEBFULLNAME and DEBEMAIL name the maintainer; DEB_BUILD_OPTIONS=nocheck skips the tests.
+PACKAGE_DIR ?= build/package
+PACKAGE_TOOLS := dpkg-dev debhelper
 package: deps
 	@tools/ensure-packages $(PACKAGE_TOOLS)
-	cmake --preset package \
-	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
-	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
-	cmake --build --preset package
-	cd build/package && cpack
+	tools/build-package $(PACKAGE_DIR)
 
 # The figures of docs/performance.md, measured anew on this machine (about 13 minutes).
 BENCH_PACKAGES := libbenchmark-dev libxcb-damage0-dev pkg-config xvfb xdotool jq

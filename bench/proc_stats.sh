@@ -24,3 +24,22 @@ wakeups_all() {
 # Resident size in kB: all of it, and its anonymous part (heap, stacks, private pixels).
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
 anonymous_kb() { awk '/^Anonymous:/ { print $2 }' "/proc/$1/smaps_rollup"; }
+
+# Resident kB by kind of mapping, one "KIND KB" line each: font files, fontconfig's caches, the
+# program's own file, shared libraries, the heap, other anonymous memory (stacks, large blocks,
+# the X server's shared images included) and other files.
+rss_by_kind() {
+  awk -v program="$(readlink -f "/proc/$1/exe")" '
+    /^[0-9a-f]+-[0-9a-f]+ / {
+      path = NF >= 6 ? $6 : ""
+      if (path ~ /\.(ttf|otf|ttc|otc|pfb|pfa)$/) kind = "font-files"
+      else if (path ~ /fontconfig.*\.cache-[0-9]+$/) kind = "fontconfig-caches"
+      else if (path == program) kind = "program"
+      else if (path ~ /\.so(\.[0-9]+)*$/) kind = "libraries"
+      else if (path == "[heap]") kind = "heap"
+      else if (path == "" || path ~ /^\[/ || path ~ /^\/(memfd:|SYSV)/) kind = "anonymous"
+      else kind = "other-files"
+    }
+    /^Rss:/ { kb[kind] += $2 }
+    END { for (k in kb) print k, kb[k] }' "/proc/$1/smaps"
+}

@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <chrono>
-#include <iostream>
+#include <cstdio>
 #include <limits>
 #include <memory>
 #include <sstream>
@@ -21,6 +21,7 @@
 #include "script/script_runner.hpp"
 #include "script/watching.hpp"
 #include "script_file.hpp"
+#include "stdio_stream.hpp"
 
 namespace {
 
@@ -31,6 +32,8 @@ using namespace totechita::playback;
 constexpr int kNotDone = 1;  // no display, or a recording that is not saved whole
 constexpr int kBadUse = 2;
 
+void say(std::FILE* to, const std::string& text) { std::fputs(text.c_str(), to); }
+
 // Plays a game, recording it to `record_to` when it is given.
 int play(const std::string* record_to) {
   const auto seed =
@@ -39,7 +42,7 @@ int play(const std::string* record_to) {
   if (record_to != nullptr) {
     auto started = Recording::start(*record_to, seed);
     if (const auto* problem = std::get_if<std::string>(&started)) {
-      std::cerr << "totechita: " << *problem << '\n';
+      say(stderr, "totechita: " + *problem + '\n');
       return kNotDone;
     }
     recording = std::get<std::unique_ptr<Recording>>(std::move(started));
@@ -71,7 +74,8 @@ int watch(const std::string& script, const QuitSignals& quit_signals) {
   ReplayDriver driver(session, script, ClockDriver::elapsed_clock());
   std::ostringstream problem;
   QTimer::singleShot(0, [&] {
-    const int status = script::run_script(script, driver, std::cout, problem);
+    StdioStream out(stdout);
+    const int status = script::run_script(script, driver, out, problem);
     if (status != script::kScriptPassed) {
       QCoreApplication::exit(status);
       return;
@@ -83,7 +87,7 @@ int watch(const std::string& script, const QuitSignals& quit_signals) {
   });
   const int status = QApplication::exec();
   if (player_ended && session.game().runtime().ended()) return 0;
-  if (quit_signals.received() == 0) std::cerr << problem.str();
+  if (quit_signals.received() == 0) say(stderr, problem.str());
   return status;
 }
 
@@ -91,11 +95,11 @@ int watch(const std::string& script, const QuitSignals& quit_signals) {
 std::optional<std::string> read_recording(const std::string& path) {
   ScriptFile file = read_script_file(path);
   if (!file.problem.empty()) {
-    std::cerr << "totechita: " << file.problem << '\n';
+    say(stderr, "totechita: " + file.problem + '\n');
     return std::nullopt;
   }
   if (const auto error = script::check_script(file.text)) {
-    std::cerr << "totechita: " << path << ": " << script::describe(*error) << '\n';
+    say(stderr, "totechita: " + path + ": " + script::describe(*error) + '\n');
     return std::nullopt;
   }
   return std::move(file.text);
@@ -106,15 +110,15 @@ std::optional<std::string> read_recording(const std::string& path) {
 int main(int argc, char** argv) {
   const CommandLine line = parse_command_line(argc, argv);
   if (!line.error.empty()) {
-    std::cerr << "totechita: " << line.error << "\nTry 'totechita --help'.\n";
+    say(stderr, "totechita: " + line.error + "\nTry 'totechita --help'.\n");
     return kBadUse;
   }
   if (line.mode == CommandLine::Mode::help) {
-    std::cout << usage_text();
+    say(stdout, usage_text());
     return 0;
   }
   if (line.mode == CommandLine::Mode::version) {
-    std::cout << "totechita " << TOTECHITA_VERSION << '\n';
+    say(stdout, "totechita " TOTECHITA_VERSION "\n");
     return 0;
   }
   std::optional<std::string> recording;
@@ -123,7 +127,7 @@ int main(int argc, char** argv) {
   }
   // Qt aborts when it finds no display, so look first and say it plainly.
   if (const auto reason = missing_display(process_environment)) {
-    std::cerr << no_display_line(*reason) << '\n';
+    say(stderr, no_display_line(*reason) + '\n');
     return kNotDone;
   }
   prepare_qt();

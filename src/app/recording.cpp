@@ -1,11 +1,15 @@
 #include "recording.hpp"
 
+#include <cstdio>
 #include <cstdlib>
-#include <iostream>
 
 namespace totechita {
 
 namespace {
+
+void complain(const std::string& text) {
+  std::fputs(("totechita: " + text + '\n').c_str(), stderr);
+}
 
 // The recording of the game that is running, for a process that exits under it; an exit
 // handler can reach only globals.
@@ -14,7 +18,7 @@ Recording* running = nullptr;
 void finish_running() {
   if (running == nullptr) return;
   if (running->finish()) {
-    std::cerr << "totechita: the game was cut short; it is recorded up to then\n";
+    complain("the game was cut short; it is recorded up to then");
   }
 }
 
@@ -56,13 +60,12 @@ bool Recording::finish() {
   if (!m_recorder.stopped()) {
     const std::optional<std::string> problem = m_file->replace_target();
     if (!problem) return true;
-    std::cerr << "totechita: " << *problem << "; " << target << " is as it was, and the game is in "
-              << m_file->temporary() << '\n';
+    complain(*problem + "; " + target + " is as it was, and the game is in " + m_file->temporary());
     return false;
   }
   m_file->keep();
-  std::cerr << "totechita: " << problem() << "; " << target
-            << " is as it was, and the game up to then is in " << m_file->temporary() << '\n';
+  complain(problem() + "; " + target + " is as it was, and the game up to then is in " +
+           m_file->temporary());
   return false;
 }
 
@@ -74,7 +77,7 @@ std::string Recording::problem() const {
 // Said while the game goes on, once the game has started; a recording that cannot start says
 // why through start().
 void Recording::said_stop() const {
-  if (m_now) std::cerr << "totechita: " << problem() << "; the game goes on unrecorded\n";
+  if (m_now) complain(problem() + "; the game goes on unrecorded");
 }
 
 }  // namespace totechita

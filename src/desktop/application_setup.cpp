@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "desktop/game_style.hpp"
 #include "desktop/prerendered_icon_engine.hpp"
 
 namespace totechita::desktop {
@@ -32,7 +33,9 @@ const QIcon& small_window_icon() {
 
 // No display name: Qt would append it to every window caption, and the captions are the game's.
 // The desktop file name lets a desktop show the installed entry's name and icon for the windows.
+// The style is set before any window is made.
 void configure_application() {
+  QApplication::setStyle(new GameStyle);
   QApplication::setApplicationName(QStringLiteral("totechita"));
   QGuiApplication::setDesktopFileName(QStringLiteral(TOTECHITA_APP_ID));
   QApplication::setWindowIcon(window_icon());

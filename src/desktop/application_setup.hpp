@@ -14,8 +14,8 @@ const QIcon& window_icon();
 // The same at 32 × 32 only, for a window that shows its icon nowhere but in a task switcher.
 const QIcon& small_window_icon();
 
-// The program's name, desktop entry and icon. Forms come and go under the runtime's control, so
-// closing the last window does not quit by itself.
+// The program's name, desktop entry, icon and style. Forms come and go under the runtime's
+// control, so closing the last window does not quit by itself.
 void configure_application();
 
 }  // namespace totechita::desktop

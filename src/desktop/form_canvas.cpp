@@ -21,6 +21,12 @@ QRectF drawn_rect(const Bounds& bounds, qreal scale) {
   return to_pixel_rect(bounds.left, bounds.top, bounds.width, bounds.height, scale);
 }
 
+// The size, in logical pixels, that a picture drawn in `rect` is asked for at.
+QSize picture_size(const QRectF& rect) {
+  return {static_cast<int>(std::lround(rect.width())),
+          static_cast<int>(std::lround(rect.height()))};
+}
+
 }  // namespace
 
 FormCanvas::FormCanvas(Form& form, PictureCache& pictures, const SendInput& send_input,
@@ -52,6 +58,15 @@ Control* FormCanvas::control_at(QPointF point) const {
   return nullptr;
 }
 
+void FormCanvas::unpack_pictures_ahead() {
+  const qreal scale = devicePixelRatioF();
+  for (const Picture* picture : m_pictures_in_order) {
+    const PictureState& state = std::get<PictureState>(picture->peek());
+    const QRectF rect = drawn_rect(state.bounds, scale);
+    if (state.visible) m_pictures.unpack_ahead(picture->asset(), picture_size(rect), scale);
+  }
+}
+
 void FormCanvas::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const std::optional<Rgb> back = m_form != nullptr ? m_form->design().back_color : std::nullopt;
@@ -67,10 +82,8 @@ void FormCanvas::paint_picture(QPainter& painter, const Picture& picture) {
   const PictureState& state = picture.peek_state();
   if (!state.visible) return;
   const QRectF rect = drawn_rect(state.bounds, devicePixelRatioF());
-  const QSize size(static_cast<int>(std::lround(rect.width())),
-                   static_cast<int>(std::lround(rect.height())));
   painter.drawPixmap(rect.topLeft(),
-                     m_pictures.picture(picture.asset(), size, devicePixelRatioF()));
+                     m_pictures.picture(picture.asset(), picture_size(rect), devicePixelRatioF()));
 }
 
 // Captions are left-aligned from the top-left corner and broken into lines within the label's

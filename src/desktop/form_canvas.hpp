@@ -20,6 +20,8 @@ class FormCanvas final : public QWidget {
   void detach() { m_form = nullptr; }
   // The topmost control drawn at a point of the client area, if any.
   Control* control_at(QPointF point) const;
+  // Starts unpacking the pictures shown, for a first paint that is about to come.
+  void unpack_pictures_ahead();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

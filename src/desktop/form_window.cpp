@@ -55,7 +55,10 @@ FormWindow::FormWindow(Form& form, PictureCache& pictures, const SendInput& send
 }
 
 void FormWindow::show_and_activate() {
-  if (!m_placed) place_on_screen();
+  if (!m_placed) {
+    place_on_screen();
+    m_canvas->unpack_pictures_ahead();
+  }
   show();
   raise();
   activateWindow();

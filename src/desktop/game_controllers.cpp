@@ -4,7 +4,7 @@
 #include <QStyleHints>
 #include <algorithm>
 #include <climits>
-#include <iostream>
+#include <cstdio>
 #include <string>
 #include <variant>
 #include <vector>
@@ -49,7 +49,7 @@ void GameControllers::start_sdl() {
   m_pads = SdlPads::start(error);
   if (m_pads) return;
   m_sdl_failed = true;
-  std::cerr << "totechita: no game controllers: " << error << '\n';
+  std::fputs(("totechita: no game controllers: " + error + '\n').c_str(), stderr);
 }
 
 bool GameControllers::connected() const { return m_pads && m_pads->any_open(); }

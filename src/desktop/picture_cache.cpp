@@ -3,12 +3,24 @@
 #include <QResource>
 #include <algorithm>
 #include <cmath>
-#include <iostream>
+#include <cstdio>
 #include <memory>
 
 #include "desktop/picture_rendering.hpp"
 
 namespace totechita::desktop {
+
+namespace {
+
+// Below this many device pixels a thread costs about what it saves.
+constexpr int kUnpackAheadPixels = 100'000;
+
+QSize device_size(QSize size, qreal scale) {
+  return {static_cast<int>(std::lround(size.width() * scale)),
+          static_cast<int>(std::lround(size.height() * scale))};
+}
+
+}  // namespace
 
 QString PictureCache::resource_path(const std::string& asset) {
   return QStringLiteral(":/assets/%1.svg").arg(QString::fromStdString(asset));
@@ -31,43 +43,53 @@ QImage PictureCache::prerendered(const std::string& asset, QSize device_size) {
       [](void* owned) { delete static_cast<QByteArray*>(owned); }, pixels.release());
 }
 
-QSvgRenderer& PictureCache::renderer(const std::string& asset) {
-  auto [it, inserted] = m_renderers.try_emplace(asset);
-  if (inserted) {
-    it->second = std::make_unique<QSvgRenderer>(resource_path(asset));
-    if (!it->second->isValid()) {
-      std::cerr << "totechita: picture " << asset << " is missing; showing a blank instead\n";
-    }
-  }
-  return *it->second;
-}
-
 QPixmap PictureCache::rendered(const std::string& asset, QSize device_size) {
-  QImage image = prerendered(asset, device_size);
-  if (image.isNull()) image = render_picture(renderer(asset), device_size);
+  QImage image;
+  if (auto ahead = m_unpacking.extract({asset, device_size.width(), device_size.height()})) {
+    image = ahead.mapped().get();
+  }
+  if (image.isNull()) image = prerendered(asset, device_size);
+  if (image.isNull()) image = render_picture(resource_path(asset), device_size);
+  if (image.isNull()) {
+    std::fprintf(stderr, "totechita: picture %s cannot be drawn; showing a blank instead\n",
+                 asset.c_str());
+    image = QImage(device_size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+  }
   return QPixmap::fromImage(std::move(image));
 }
 
 const QPixmap& PictureCache::picture(const std::string& asset, QSize size, qreal scale) {
-  const QSize device_size(static_cast<int>(std::lround(size.width() * scale)),
-                          static_cast<int>(std::lround(size.height() * scale)));
-  auto [it, inserted] = m_pixmaps.try_emplace({asset, device_size.width(), device_size.height()});
+  const QSize device = device_size(size, scale);
+  auto [it, inserted] = m_pixmaps.try_emplace({asset, device.width(), device.height()});
   if (inserted) {
-    it->second = rendered(asset, device_size);
+    it->second = rendered(asset, device);
     it->second.setDevicePixelRatio(scale);
   }
   return it->second;
 }
 
+void PictureCache::unpack_ahead(const std::string& asset, QSize size, qreal scale) {
+  const QSize device = device_size(size, scale);
+  const Key key{asset, device.width(), device.height()};
+  if (device.width() * device.height() < kUnpackAheadPixels || m_pixmaps.contains(key) ||
+      m_unpacking.contains(key)) {
+    return;
+  }
+  m_unpacking.emplace(
+      key, std::async(std::launch::async, [asset, device] { return prerendered(asset, device); }));
+}
+
 void PictureCache::drop(const std::string& asset) {
-  m_renderers.erase(asset);
-  std::erase_if(m_pixmaps, [&](const auto& entry) { return std::get<0>(entry.first) == asset; });
+  const auto of_asset = [&](const auto& entry) { return std::get<0>(entry.first) == asset; };
+  std::erase_if(m_pixmaps, of_asset);
+  std::erase_if(m_unpacking, of_asset);
 }
 
 bool PictureCache::holds(const std::string& asset) const {
-  return m_renderers.contains(asset) ||
-         std::any_of(m_pixmaps.begin(), m_pixmaps.end(),
-                     [&](const auto& entry) { return std::get<0>(entry.first) == asset; });
+  const auto of_asset = [&](const auto& entry) { return std::get<0>(entry.first) == asset; };
+  return std::any_of(m_pixmaps.begin(), m_pixmaps.end(), of_asset) ||
+         std::any_of(m_unpacking.begin(), m_unpacking.end(), of_asset);
 }
 
 }  // namespace totechita::desktop

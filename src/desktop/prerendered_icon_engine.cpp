@@ -21,7 +21,8 @@ QPixmap PrerenderedIconEngine::pixmap(const QSize& size, QIcon::Mode, QIcon::Sta
   const auto larger = std::find_if(m_sizes.begin(), m_sizes.end(), [&](QSize available) {
     return available.width() >= size.width() && available.height() >= size.height();
   });
-  const QPixmap& source = unpacked(larger != m_sizes.end() ? *larger : m_sizes.back());
+  const QPixmap source = QPixmap::fromImage(
+      PictureCache::prerendered(m_asset, larger != m_sizes.end() ? *larger : m_sizes.back()));
   if (source.size() == size || source.isNull()) return source;
   return source.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
@@ -30,12 +31,6 @@ void PrerenderedIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::M
                                   QIcon::State state) {
   const qreal scale = painter->device()->devicePixelRatioF();
   painter->drawPixmap(rect, pixmap(rect.size() * scale, mode, state));
-}
-
-const QPixmap& PrerenderedIconEngine::unpacked(QSize size) {
-  auto [it, inserted] = m_unpacked.try_emplace(size.width());
-  if (inserted) it->second = QPixmap::fromImage(PictureCache::prerendered(m_asset, size));
-  return it->second;
 }
 
 }  // namespace totechita::desktop

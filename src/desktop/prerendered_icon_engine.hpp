@@ -4,14 +4,14 @@
 #include <QList>
 #include <QPixmap>
 #include <QSize>
-#include <map>
 #include <string>
 
 namespace totechita::desktop {
 
 // An icon whose sizes were rendered at build time (PictureCache::prerendered), each unpacked
-// when first asked for: a window system that shows one size never unpacks the others. A size in
-// between is scaled down from the next larger one.
+// when asked for and not kept: a window system that shows one size never unpacks the others, and
+// X11 takes every size once, when a window is made, where keeping them would hold 350 kB for as
+// long as the game runs. A size in between is scaled down from the next larger one.
 class PrerenderedIconEngine final : public QIconEngine {
  public:
   PrerenderedIconEngine(std::string asset, QList<QSize> sizes);
@@ -23,11 +23,8 @@ class PrerenderedIconEngine final : public QIconEngine {
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override;
 
  private:
-  const QPixmap& unpacked(QSize size);
-
   std::string m_asset;
-  QList<QSize> m_sizes;               // ascending
-  std::map<int, QPixmap> m_unpacked;  // by width
+  QList<QSize> m_sizes;  // ascending
 };
 
 }  // namespace totechita::desktop

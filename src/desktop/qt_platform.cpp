@@ -32,7 +32,7 @@ QtPlatform::~QtPlatform() {
 
 // A window takes the default font when it is made, and its menu bar takes the window's.
 void QtPlatform::form_loaded(Form& form) {
-  if (!form.menu().empty()) use_japanese_default_font();
+  if (!form.menu().empty()) use_game_default_font();
   m_windows[&form] = std::make_unique<FormWindow>(form, m_pictures, m_send_input);
 }
 
@@ -70,7 +70,7 @@ void QtPlatform::drop_pictures_of(const Form& unloaded) {
 // the picture on screen, so every window is painted before the box opens. The handler is still
 // running, so the forms do not yet know what it changed: a box is rare, and painting all is cheap.
 void QtPlatform::message_box(std::string_view prompt, std::string_view title) {
-  use_japanese_default_font();
+  use_game_default_font();
   for (auto& [form, window] : m_windows)
     window->canvas().repaint();
   run_message_box(to_qstring(prompt), to_qstring(title),

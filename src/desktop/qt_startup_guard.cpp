@@ -1,8 +1,8 @@
 #include "desktop/qt_startup_guard.hpp"
 
 #include <QString>
+#include <cstdio>
 #include <cstdlib>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -30,7 +30,7 @@ void hold(QtMsgType type, const QMessageLogContext& context, const QString& text
     return;
   }
   const QString reason = held.empty() ? text : held.front().text;
-  std::cerr << no_display_line(reason.toStdString()) << '\n';
+  std::fprintf(stderr, "%s\n", no_display_line(reason.toStdString()).c_str());
   std::_Exit(1);
 }
 

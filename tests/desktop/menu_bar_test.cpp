@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QMenu>
 
+#include "desktop/mapped_files.hpp"
 #include "desktop/menu_bar_builder.hpp"
 #include "desktop/session_helpers.hpp"
 
@@ -25,6 +26,14 @@ void expect_plain(const QList<QAction*>& actions) {
     EXPECT_FALSE(action->isCheckable()) << action->text().toStdString();
     if (action->menu() != nullptr) expect_plain(action->menu()->actions());
   }
+}
+
+// A menu bar asks its style for an overflow icon, which Fusion reads from image files that Qt
+// loads every image plugin to recognise (QtSvg, libjpeg and more with them).
+TEST(MenuBar, LoadsNoImagePlugin) {
+  BoardSession session;
+  session.board_window().menu_bar()->grab();
+  EXPECT_EQ(mapped_files("/imageformats/|libQt6Svg"), std::vector<std::string>{});
 }
 
 TEST(MenuBar, HoldsTheGameMenuItsEnemySubmenuASeparatorAndExit) {

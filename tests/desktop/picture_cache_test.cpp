@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QSvgRenderer>
 #include <string>
 #include <vector>
 
@@ -23,21 +22,24 @@ QSize device_size(const Picture& picture, qreal scale) {
   return (rect.size() * scale).toSize();
 }
 
-// The title and the portrait at scale 1 and 2, and the icon, are rendered at build time at the
-// sizes the forms show them, and look like what the game would render from the SVG it ships.
+// Every picture of the three forms at scale 1 and 2, and the icon, is rendered at build time at
+// the size its form shows it, and looks like what the game would render from the SVG it ships:
+// at those scales the game parses no SVG.
 TEST(PictureCache, PicturesRenderedAtBuildTimeFitTheirFormsAndLookLikeTheirSvg) {
   HeadlessPlatform platform;
   Runtime runtime(platform, 0);
   std::vector<std::pair<std::string, QSize>> prerendered{{"icon", {32, 32}}};
-  for (const Picture* picture : {&runtime.show<Form1>().Image1, &runtime.show<Form3>().Image1}) {
-    for (const qreal scale : {1.0, 2.0})
-      prerendered.emplace_back(picture->asset(), device_size(*picture, scale));
+  for (const Form* form : std::initializer_list<const Form*>{
+           &runtime.show<Form1>(), &runtime.show<Form2>(), &runtime.show<Form3>()}) {
+    for (const Picture* picture : form->pictures())
+      for (const qreal scale : {1.0, 2.0})
+        prerendered.emplace_back(picture->asset(), device_size(*picture, scale));
   }
+  ASSERT_EQ(prerendered.size(), 1 + 2 * (1 + 14 + 1));
   for (const auto& [asset, size] : prerendered) {
     const QImage image = PictureCache::prerendered(asset, size);
     ASSERT_FALSE(image.isNull()) << asset << " at " << size.width() << "x" << size.height();
-    QSvgRenderer svg(PictureCache::resource_path(asset));
-    const QImage rendered = render_picture(svg, size);
+    const QImage rendered = render_picture(PictureCache::resource_path(asset), size);
     int different = 0;
     for (int y = 0; y < size.height(); ++y) {
       for (int x = 0; x < size.width(); ++x)
@@ -46,6 +48,19 @@ TEST(PictureCache, PicturesRenderedAtBuildTimeFitTheirFormsAndLookLikeTheirSvg) 
     EXPECT_LE(different, size.width() * size.height() / 200) << asset;
   }
   EXPECT_TRUE(PictureCache::prerendered("title", {514, 467}).isNull());
+}
+
+// The title unpacked ahead, on another thread, is the picture the paint would unpack; the
+// portrait at scale 2, dropped while it may still be unpacking, is gone.
+TEST(PictureCache, APictureUnpackedAheadIsTheOneThePaintWouldUnpack) {
+  PictureCache pictures;
+  pictures.unpack_ahead("title", {513, 467}, 1.0);
+  pictures.unpack_ahead("portrait", {234, 205}, 2.0);
+  EXPECT_TRUE(pictures.holds("portrait"));
+  pictures.drop("portrait");
+  EXPECT_FALSE(pictures.holds("portrait"));
+  const QPixmap& title = pictures.picture("title", {513, 467}, 1.0);
+  EXPECT_TRUE(title.toImage() == PictureCache::prerendered("title", {513, 467}));
 }
 
 // A second form that shows the title's picture, small.

@@ -4,7 +4,6 @@
 // receives a PNG file instead, for the icon theme.
 #include <QFile>
 #include <QGuiApplication>
-#include <QSvgRenderer>
 #include <iostream>
 #include <string>
 
@@ -38,14 +37,15 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(quiet_runtime_directory_note);
   QGuiApplication app(argc, argv);
-  QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));
   const QSize size(std::stoi(argv[2]), std::stoi(argv[3]));
-  if (!renderer.isValid() || size.isEmpty()) {
+  const QImage image =
+      size.isEmpty() ? QImage()
+                     : totechita::desktop::render_picture(QString::fromLocal8Bit(argv[1]), size);
+  if (image.isNull()) {
     std::cerr << "totechita-prerender: cannot render " << argv[1] << '\n';
     return 1;
   }
-  if (!write_picture(totechita::desktop::render_picture(renderer, size),
-                     QString::fromLocal8Bit(argv[4]))) {
+  if (!write_picture(image, QString::fromLocal8Bit(argv[4]))) {
     std::cerr << "totechita-prerender: cannot write " << argv[4] << '\n';
     return 1;
   }
