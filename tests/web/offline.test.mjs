@@ -1,22 +1,16 @@
 // The page before and beyond the game: the title while the module loads, a module that cannot
-// load, a browser without scripts, the line of controls for a first visit, playing offline after
-// one visit, a new build taking over whole, and what installing the game as an app needs.
+// load, a browser without scripts, the line of controls for a first visit, what installing the
+// game as an app needs, playing offline after one visit, and a new build taking over whole.
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { test } from 'node:test';
-import { page_sessions, site_dir } from './page_session.mjs';
+import { game_started, page_sessions, phone, screenshot, site_dir } from './page_session.mjs';
 
-const PHONE = { viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
 const sessions = page_sessions();
 
-// A page of its own clock, not yet loaded; routes need the service worker out of the way.
-async function new_page(context_options = {}) {
-  const context = await sessions.browser.newContext({ serviceWorkers: 'block', ...context_options });
-  return context.newPage();
-}
-
-const game_started = (page) => page.waitForFunction(() => window.totechita?.transcript.length > 0);
+// Until the service worker, once every file of the site is kept, has taken the page over.
+const kept_offline = (page) => page.waitForFunction(() => navigator.serviceWorker.controller);
 
 // Asks the page again until its answer is true: the service worker's doings are promises.
 async function until(page, question) {
@@ -27,15 +21,15 @@ async function until(page, question) {
 }
 
 test('the title shows while the module loads; a module that cannot load says so and offers to load again', async () => {
-  const page = await new_page();
+  // On the real clock; routes need the service worker out of the way.
+  const page = await sessions.browser.newPage({ serviceWorkers: 'block' });
   const held = [];
   let failing = true;
   await page.route('**/totechita.wasm', (route) => (failing ? held.push(route) : route.continue()));
   await page.goto(sessions.site.url);
-  const title = page.locator('#loading img');
   await page.waitForFunction(() => document.querySelector('#loading img')?.naturalWidth > 0);
-  assert.ok(await title.isVisible());
-  await page.screenshot({ path: join(process.env.TOTECHITA_ARTIFACTS_DIR, 'loading.png') });
+  assert.ok(await page.locator('#loading img').isVisible());
+  await screenshot(page, 'loading');
 
   await page.route('**/totechita.wasm', (route) => (failing ? route.abort() : route.continue()));
   for (const route of held) await route.abort();
@@ -44,56 +38,58 @@ test('the title shows while the module loads; a module that cannot load says so 
   assert.equal(await notice.locator('p').textContent(), 'ゲームを読み込めませんでした。');
   const retry = notice.getByRole('button', { name: 'もう一度読み込む' });
   assert.ok(await retry.evaluate((button) => button === document.activeElement));
-  await page.screenshot({ path: join(process.env.TOTECHITA_ARTIFACTS_DIR, 'load-failed.png') });
+  await screenshot(page, 'load-failed');
   failing = false;
   await retry.click();
   await game_started(page);
   assert.equal(await page.locator('#load-failed').isVisible(), false);
-  await page.context().close();
+  await page.close();
 });
 
 test('without scripts a line says why, and no dead keys show', async () => {
-  const page = await new_page({ ...PHONE, javaScriptEnabled: false });
+  const page = await sessions.browser.newPage({ ...phone(390, 844), javaScriptEnabled: false });
   await page.goto(sessions.site.url);
   assert.ok(await page.locator('p', { hasText: 'このゲームは JavaScript で動きます。' }).isVisible());
   assert.equal(await page.locator('#touch-keys button:visible, #page-bar:visible').count(), 0);
-  await page.context().close();
+  await page.close();
 });
 
-test('a first visit shows a line of controls, which stays hidden once hidden', async () => {
-  const page = await new_page();
-  await page.goto(sessions.site.url);
-  await game_started(page);
-  const hint = page.locator('#controls-hint');
+test('a first visit shows a line of controls and offers the game as an app; after it the game plays offline, the line hidden', async () => {
+  const game = await sessions.open();
+  const hint = game.page.locator('#controls-hint');
   assert.match(await hint.locator('span:visible').first().textContent(), /Backspace 作る/);
   await hint.getByRole('button', { name: '閉じる' }).click();
   assert.equal(await hint.isVisible(), false);
-  await page.reload();
-  await game_started(page);
-  assert.equal(await hint.isVisible(), false);
-  await page.context().close();
-});
 
-// Until the service worker has taken the page over, and every file of the site is kept.
-async function kept_offline(page) {
-  await page.evaluate(() => new Promise((resolve) => {
-    if (navigator.serviceWorker.controller) resolve();
-    navigator.serviceWorker.addEventListener('controllerchange', resolve);
-  }));
-}
+  // What installing the game needs: its manifest, icons and a fullscreen display.
+  const cdp = await game.page.context().newCDPSession(game.page);
+  const { errors, data } = await cdp.send('Page.getAppManifest');
+  assert.deepEqual(errors, []);
+  const manifest = JSON.parse(data);
+  assert.equal(manifest.display, 'fullscreen');
+  for (const icon of manifest.icons) {
+    const size = await game.page.evaluate(async (src) => {
+      const image = new Image();
+      image.src = src;
+      await image.decode();
+      return `${image.naturalWidth}x${image.naturalHeight}`;
+    }, icon.src);
+    assert.equal(size, icon.sizes, icon.src);
+  }
+  const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
+  assert.deepEqual(installabilityErrors.map((error) => error.errorId).filter((id) => id !== 'in-incognito'), []);
 
-test('after one visit the game starts and plays with the network off', async () => {
-  const game = await sessions.open({ seed: 1 });
   await kept_offline(game.page);
   await game.page.context().setOffline(true);
   await game.page.reload();
   await game_started(game.page);
+  assert.equal(await hint.isVisible(), false);
   await game.page.clock.runFor(1600);
   const board = game.window('Form2');
   assert.ok(await board.isVisible());
   assert.ok(await board.locator('img').evaluateAll((pictures) => pictures.every((picture) => picture.naturalWidth > 0)));
   await game.page.keyboard.press('ArrowRight');
-  assert.equal((await game.state()).forms[0].controls.Text1.Text, '100');
+  assert.equal((await game.controls()).Text1.Text, '100');
   assert.ok(await game.page.evaluate(() => fetch('pictures/portrait.svg').then((response) => response.ok)),
     'the ending\'s picture is kept too');
   await game.close();
@@ -104,15 +100,15 @@ test('a new build replaces the kept site whole, once no page of the old one is o
   const old_page = await context.newPage();
   await old_page.goto(sessions.site.url);
   await kept_offline(old_page);
-  const kept_css = () => old_page.evaluate(() => fetch('page.css').then((response) => response.text()));
   const worker = readFileSync(join(site_dir, 'sw.js'), 'utf8');
   const css = readFileSync(join(site_dir, 'page.css'), 'utf8');
   sessions.site.overrides.set('/sw.js', worker.replace(/SITE_VERSION = "\w+"/, 'SITE_VERSION = "next"'));
   sessions.site.overrides.set('/page.css', `${css}/* next */\n`);
+  const page_css = (page) => page.evaluate(() => fetch('page.css').then((response) => response.text()));
   try {
     await old_page.evaluate(() => navigator.serviceWorker.getRegistration().then((registration) => registration.update()));
     await until(old_page, () => navigator.serviceWorker.getRegistration().then((registration) => registration.waiting !== null));
-    assert.equal(await kept_css(), css, 'the open page keeps its own version');
+    assert.equal(await page_css(old_page), css, 'the open page keeps its own version');
 
     // The new version takes over once the old one's last page has gone, not during a page's life.
     await old_page.close({ runBeforeUnload: false });
@@ -122,36 +118,11 @@ test('a new build replaces the kept site whole, once no page of the old one is o
     await game_started(page);
     await until(page, () => caches.keys().then((names) => names.length === 1));
     assert.deepEqual(await page.evaluate(() => caches.keys()), ['totechita-next']);
-    assert.match(await page.locator('link[rel=stylesheet]').evaluate(() => fetch('page.css').then((response) => response.text())), /next/);
+    assert.match(await page_css(page), /next/);
     const files = await page.evaluate(() => caches.open('totechita-next').then((cache) => cache.keys()).then((requests) => requests.length));
     assert.equal(files, (worker.match(/^"/gm) ?? []).length, 'every file of the new build is kept');
   } finally {
     sessions.site.overrides.clear();
     await context.close();
   }
-});
-
-test('the game can be installed as an app: its manifest, icons and a fullscreen display', async () => {
-  const page = await new_page();
-  await page.goto(sessions.site.url);
-  await game_started(page);
-  const cdp = await page.context().newCDPSession(page);
-  const { errors, data } = await cdp.send('Page.getAppManifest');
-  assert.deepEqual(errors, []);
-  const manifest = JSON.parse(data);
-  assert.equal(manifest.display, 'fullscreen');
-  for (const icon of manifest.icons) {
-    const size = await page.evaluate((src) => new Promise((resolve) => {
-      const image = new Image();
-      image.onload = () => resolve(`${image.naturalWidth}x${image.naturalHeight}`);
-      image.onerror = () => resolve('missing');
-      image.src = src;
-    }), icon.src);
-    assert.equal(size, icon.sizes, icon.src);
-  }
-  assert.deepEqual(manifest.icons.map((icon) => `${icon.sizes} ${icon.purpose}`).sort(),
-    ['192x192 any', '192x192 maskable', '512x512 any', '512x512 maskable']);
-  const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
-  assert.deepEqual(installabilityErrors.map((error) => error.errorId).filter((id) => id !== 'in-incognito'), []);
-  await page.context().close();
 });
