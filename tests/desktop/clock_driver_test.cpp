@@ -45,13 +45,6 @@ TEST_F(TickerClock, InputIsServedAtOnceAndTheNextWakeUpWaitsAFrame) {
   EXPECT_EQ(driver.planned_wake(), Millis{40 + ClockDriver::kFrame});
 }
 
-TEST(ClockDriver, AnIdleBoardSleepsUntilThePlanesNextStep) {
-  BoardSession session;
-  session.wait(1000);
-  EXPECT_LE(session.run_until(session.now() + 10000), 20);
-  EXPECT_GE(session.game().runtime().scheduler().now(), session.now() - 1000);
-}
-
 TEST(ClockDriver, AMessageBoxStopsTheClockAndItJumpsWhenTheBoxCloses) {
   BoardSession session;
   std::optional<Millis> virtual_time_in_box;

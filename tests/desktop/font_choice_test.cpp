@@ -4,21 +4,26 @@
 #include <QFontMetrics>
 #include <vector>
 
+#include "board/form2.hpp"
 #include "desktop/font_choice.hpp"
-#include "desktop/session_helpers.hpp"
-#include "playback/message_box_closer.hpp"
+#include "desktop/game_font.hpp"
 #include "runtime/headless/headless_platform.hpp"
+#include "runtime/runtime.hpp"
 
 namespace totechita::desktop {
 namespace {
-
-using namespace playback;
 
 // The credits name a Windows face.
 const LabelStyle kCredits{.fore = {255, 255, 255},
                           .back = {0, 0, 0},
                           .font_family = "ＭＳ Ｐゴシック",
                           .font_points = 26.25};
+
+TEST(GameFont, IsTheCutDownFaceCompiledIntoTheProgram) {
+  EXPECT_EQ(register_font(QString::fromLatin1(kGameFontResource)),
+            QStringLiteral("Totechita Gothic"));
+  EXPECT_EQ(register_font(QStringLiteral(":/fonts/none.ttf")), QString());
+}
 
 // Sizes go at 96 dots per inch, the pixels the forms are laid out in: 9 points for the board's
 // labels, 26.25 for the credits, whose Windows face is not installed here. The font Qt really
@@ -64,17 +69,6 @@ TEST(FontChoice, BoardCaptionsFitTheirLabels) {
         << state.caption;
     EXPECT_LE(metrics.height(), static_cast<int>(state.bounds.height / kTwipsPerPixel));
   }
-}
-
-// The default font is chosen when the first menu or message box is made, not at start-up.
-TEST(FontChoice, MenusAndMessageBoxesAreInTheGamesFont) {
-  std::vector<QString> box_families;
-  MessageBoxCloser closer([&](QMessageBox& box) { box_families.push_back(box.font().family()); });
-  testing::BoardSession session;
-  EXPECT_EQ(session.board_window().menu_bar()->font().family(), game_family());
-  session.change([&] { session.board().Label13.set_caption("3100"); });
-  session.wait(1000);
-  EXPECT_EQ(box_families, std::vector<QString>{game_family()});
 }
 
 }  // namespace

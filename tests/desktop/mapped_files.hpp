@@ -8,6 +8,9 @@
 
 namespace totechita::desktop::testing {
 
+// Qt maps a system font when the text it draws asks for a glyph that the face it was given lacks.
+inline const std::string kFontFiles = R"(\.(ttf|otf|ttc|otc|pfb|pfa)$)";
+
 // The files this process has mapped whose path matches `pattern` (ignoring case): the libraries
 // and plugins it loaded, and the files it reads where they lie.
 inline std::vector<std::string> mapped_files(const std::string& pattern) {

@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QMenu>
 
+#include "desktop/font_choice.hpp"
 #include "desktop/mapped_files.hpp"
 #include "desktop/menu_bar_builder.hpp"
 #include "desktop/session_helpers.hpp"
@@ -28,15 +29,11 @@ void expect_plain(const QList<QAction*>& actions) {
   }
 }
 
-// A menu bar asks its style for an overflow icon, which Fusion reads from image files that Qt
-// loads every image plugin to recognise (QtSvg, libjpeg and more with them).
-TEST(MenuBar, LoadsNoImagePlugin) {
-  BoardSession session;
-  session.board_window().menu_bar()->grab();
-  EXPECT_EQ(mapped_files("/imageformats/|libQt6Svg"), std::vector<std::string>{});
-}
-
-TEST(MenuBar, HoldsTheGameMenuItsEnemySubmenuASeparatorAndExit) {
+// Every menu drawn open, in the game's font (chosen as the first menu is made, not at start-up),
+// which holds every character of the captions. A menu bar asks its style for an overflow icon,
+// which Fusion reads from image files that Qt loads every image plugin to recognise (QtSvg,
+// libjpeg and more with them).
+TEST(MenuBar, HoldsTheGameMenuItsEnemySubmenuASeparatorAndExitDrawnInTheGamesFontAlone) {
   BoardSession session;
   QMenuBar* bar = session.board_window().menu_bar();
   ASSERT_NE(bar, nullptr);
@@ -48,11 +45,13 @@ TEST(MenuBar, HoldsTheGameMenuItsEnemySubmenuASeparatorAndExit) {
   ASSERT_NE(enemies, nullptr);
   EXPECT_EQ(texts(enemies->actions()), (QStringList{"茂佐", "ヌガタのおやじ", "ポテ戦"}));
   expect_plain(bar->actions());
-}
 
-TEST(MenuBar, TheTitleHasNone) {
-  ScriptedSession session;
-  EXPECT_EQ(session.window("Form1")->menu_bar(), nullptr);
+  EXPECT_EQ(bar->font().family(), game_family());
+  bar->grab();
+  game->grab();
+  enemies->grab();
+  EXPECT_EQ(mapped_files(kFontFiles), std::vector<std::string>{});
+  EXPECT_EQ(mapped_files("/imageformats/|libQt6Svg"), std::vector<std::string>{});
 }
 
 TEST(MenuBar, ShowsAnAmpersandAsWritten) {

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTest>
 
+#include "desktop/font_choice.hpp"
 #include "desktop/session_helpers.hpp"
 #include "playback/message_box_closer.hpp"
 
@@ -22,21 +23,6 @@ QImage on_screen(FormWindow& board) {
 }
 QImage as_drawn(FormWindow& board) {
   return board.canvas().grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-// Plays until a box has come and gone with each of the two finale messages, the event loop
-// running between frames as in the game, so that the board has painted every earlier frame.
-void play_both_finale_messages(BoardSession& session, const MessageBoxCloser&) {
-  session.change([&] {
-    session.board().Label13.set_caption("6100");
-    session.board().Text1.set_text("2000");  // the player walks off the character at (0, 0)
-  });
-  const Millis limit = session.now() + 3000;
-  while (!session.board().Image15.visible() && session.now() < limit) {
-    QCoreApplication::processEvents();
-    session.run_until(session.game().clock().planned_wake().value_or(limit));
-  }
-  QCoreApplication::processEvents();
 }
 
 // Qt repaints a window that loses the focus when its palette has colours of its own for inactive
@@ -60,37 +46,6 @@ class OnePaletteActiveOrNot {
   QPalette m_saved = QApplication::palette();
 };
 
-// The handler shows the character (then the house) before its message: the player reads the
-// message with them on the board, not only after OK.
-TEST(MessageBox, OpensOverABoardThatShowsWhatTheHandlerChangedBeforeIt) {
-  const OnePaletteActiveOrNot palette;
-  BoardSession session;
-  int boxes = 0;
-  const MessageBoxCloser closer([&](QMessageBox&) {
-    ++boxes;
-    EXPECT_TRUE(on_screen(session.board_window()) == as_drawn(session.board_window()))
-        << "box " << boxes;
-  });
-  play_both_finale_messages(session, closer);
-  EXPECT_EQ(boxes, 2);
-}
-
-// Without a window manager nobody else gives the keyboard back to the board after OK.
-TEST(MessageBox, GivesTheKeyboardBackToTheBoardWhenItCloses) {
-  BoardSession session;
-  FormWindow& board = session.board_window();
-  QCoreApplication::processEvents();
-  ASSERT_EQ(QApplication::activeWindow(), &board);
-  int boxes_with_the_keyboard = 0;
-  const MessageBoxCloser closer([&](QMessageBox& box) {
-    boxes_with_the_keyboard += QTest::qWaitForWindowActive(&box) ? 1 : 0;
-  });
-  play_both_finale_messages(session, closer);
-  EXPECT_EQ(boxes_with_the_keyboard, 2);
-  EXPECT_EQ(QApplication::activeWindow(), &board);
-  EXPECT_EQ(QGuiApplication::focusWindow(), board.windowHandle());
-}
-
 // A desktop theme that puts icons on dialog buttons, as the X11 desktops' themes do.
 class IconsOnDialogButtons final : public QProxyStyle {
  public:
@@ -102,21 +57,46 @@ class IconsOnDialogButtons final : public QProxyStyle {
   }
 };
 
-// A window manager elides a title that does not fit beside the frame's buttons (about as wide as
-// the title bar is high, three of them, and as much room on the other side of a centred title);
-// the OK button is plain text whatever the theme.
-TEST(MessageBox, IsWideEnoughForItsTitleBesideTheFramesButtonsAndHasAPlainOkButton) {
+// Both finale messages, the event loop running between frames as in the game, so that the board
+// has painted every earlier frame. The handler shows the character (then the house) before its
+// message: the player reads the message with them on the board, not only after OK. Without a
+// window manager nobody else gives the keyboard back to the board after OK. A window manager
+// elides a title that does not fit beside the frame's buttons (about as wide as the title bar is
+// high, three of them, and as much room on the other side of a centred title); the OK button is
+// plain text whatever the theme.
+TEST(MessageBox, OpensOverTheChangedBoardWideEnoughPlainAndGivesTheKeyboardBack) {
   const QString style = QApplication::style()->name();
   QApplication::setStyle(new IconsOnDialogButtons(style));
+  const OnePaletteActiveOrNot palette;
   BoardSession session;
+  FormWindow& board = session.board_window();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(QApplication::activeWindow(), &board);
+  int boxes = 0;
   const MessageBoxCloser closer([&](QMessageBox& box) {
+    ++boxes;
+    EXPECT_TRUE(on_screen(board) == as_drawn(board)) << "box " << boxes;
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&box)) << "box " << boxes;
     QFont bold = box.font();
     bold.setBold(true);
     const QFontMetrics title(bold);
     EXPECT_GE(box.width(), title.horizontalAdvance(box.windowTitle()) + 6 * (title.height() + 8));
     EXPECT_TRUE(box.button(QMessageBox::Ok)->icon().isNull());
+    EXPECT_EQ(box.font().family(), game_family());
   });
-  play_both_finale_messages(session, closer);
+  session.change([&] {
+    session.board().Label13.set_caption("6100");
+    session.board().Text1.set_text("2000");  // the player walks off the character at (0, 0)
+  });
+  const Millis limit = session.now() + 3000;
+  while (!session.board().Image15.visible() && session.now() < limit) {
+    QCoreApplication::processEvents();
+    session.run_until(session.game().clock().planned_wake().value_or(limit));
+  }
+  QCoreApplication::processEvents();
+  EXPECT_EQ(boxes, 2);
+  EXPECT_EQ(QApplication::activeWindow(), &board);
+  EXPECT_EQ(QGuiApplication::focusWindow(), board.windowHandle());
   QApplication::setStyle(style);
 }
 

@@ -8,7 +8,7 @@
 namespace totechita::desktop::testing {
 
 ScreenTranscript::ScreenTranscript(std::function<Millis()> virtual_now,
-                                   std::function<void(const QMessageBox&)> read)
+                                   std::function<void(QMessageBox&)> read)
     : m_virtual_now(std::move(virtual_now)), m_closer([this, read](QMessageBox& box) {
         m_box_titles.push_back(box.windowTitle().toStdString());
         add_timed("msgbox " + box.text().toStdString());

@@ -25,7 +25,7 @@ using totechita::testing::event_lines;
 class ScreenTranscript final : public QObject {
  public:
   explicit ScreenTranscript(std::function<Millis()> virtual_now,
-                            std::function<void(const QMessageBox&)> read = {});
+                            std::function<void(QMessageBox&)> read = {});
   ~ScreenTranscript() override;
   ScreenTranscript(const ScreenTranscript&) = delete;
   ScreenTranscript& operator=(const ScreenTranscript&) = delete;

@@ -3,16 +3,14 @@
 # machine can end a game: by itself or by the player, by a signal, by losing the display, killed
 # outright, two copies on one file, a disk that fills up; and files it must not record to.
 # Whatever happens, FILE is either left as it was or replaced by a whole recording that
-# totechita-script plays to its end.
-#   recording_test.sh GAME SCRIPT_DRIVER CASE
+# totechita-script plays to its end. And the game under a window manager (WindowManager), as its
+# frame, a taskbar and a dock see it, whose menu entry is DESKTOP_ENTRY.
+#   recording_test.sh GAME SCRIPT_DRIVER CASE [DESKTOP_ENTRY]
 set -uo pipefail
 set -m  # each game in a process group of its own, taking SIGINT as a program started by hand
 game=$1
 driver=$2
 case=$3
-for tool in Xvfb xdotool openbox prlimit; do
-  command -v "$tool" >/dev/null || { echo "skipped: needs $tool (xvfb xdotool openbox util-linux)"; exit 77; }
-done
 # A full disk is a small tmpfs, mounted in a mount namespace of the test's own.
 if [ "$case" = FullDisk ] && [ -z "${TOTECHITA_OWN_MOUNTS:-}" ]; then
   export TOTECHITA_OWN_MOUNTS=1
@@ -43,7 +41,10 @@ fail() { echo "FAILED: $1"; failures=$((failures + 1)); exit 1; }
 # that this test cannot see (another user's, in a /tmp of its own) may hold: so any number, and
 # the server is ours once it answers with its own screen.
 start_display() {
-  local number
+  local number tool
+  for tool in Xvfb xdotool openbox prlimit xprop xwininfo; do
+    command -v "$tool" >/dev/null || { echo "skipped: needs $tool (xvfb xdotool openbox util-linux x11-utils)"; exit 77; }
+  done
   for _ in $(seq 20); do
     number=$((100 + RANDOM % 800))
     Xvfb ":$number" -screen 0 1234x1000x24 -nolisten tcp 2>"$work/xvfb.log" &
@@ -69,36 +70,38 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 # none: not the game's to answer for in a build with the leak sanitizer.
 echo "leak:libdbus-1.so" >"$work/leaks.supp"
 export LSAN_OPTIONS=suppressions=$work/leaks.supp:print_suppressions=0
+# openbox runs its startup command once it manages windows; before that it may not map one.
 start_window_manager() {  # for the close box: Alt+F4 is openbox's way to it
   openbox --sm-disable --startup "touch $work/managing" >"$work/openbox.log" 2>&1 &
   pids+=($!)
   for _ in $(seq 200); do [ -e "$work/managing" ] && break; sleep 0.05; done
 }
-# The board window of the game with this process id, once it is shown.
-board_of() {
+# The window named NAME of the game with process id PID, once it is shown.
+window_of() {  # window_of PID NAME
   local id
   for _ in $(seq 200); do
-    id=$(xdotool search --all --pid "$1" --name "KORUMEDO　トテチータ" 2>/dev/null | head -1)
+    id=$(xdotool search --all --pid "$1" --name "$2" 2>/dev/null | head -1)
     if [ -n "$id" ] && xwininfo -id "$id" 2>/dev/null | grep -q IsViewable; then echo "$id"; return; fi
     kill -0 "$1" 2>/dev/null || break
     sleep 0.05
   done
-  echo "the game shows no board" >&2
   return 1
 }
-# start_game ARGUMENT...: the game's process id in $game_pid, its board in $board, its stderr in
-# $work/err. On this shared machine a connection to the X server fails now and then (about one in
-# 300); the game, which then has touched no file, is started again.
+# start_game ARGUMENT...: the game's process id in $game_pid, its board (or the window named
+# $shows) in $board, its stderr in $work/err. On this shared machine a connection to the X server
+# fails now and then (about one in 300); the game, which then has touched no file, is started again.
 start_game() {
   for _ in 1 2 3; do
     "$game" "$@" >/dev/null 2>"$work/err" &
     game_pid=$!
     pids+=("$game_pid")
-    board=$(board_of "$game_pid") && return
+    board=$(window_of "$game_pid" "${shows:-KORUMEDO　トテチータ}") && return
     grep -q "could not connect to display" "$work/err" || break
   done
-  fail "the game shows no board"
+  fail "the game shows no ${shows:-board}"
 }
+# A figure of `xwininfo`: `Absolute upper-left X`, `Width`...
+geometry() { xwininfo -id "$1" | awk -v what="$2:" 'index($0, "  " what) == 1 { print $NF }'; }
 press() {  # press WINDOW KEY...
   xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
   xdotool key --delay "${delay:-40}" "${@:2}"
@@ -154,10 +157,17 @@ recording=$work/game.script
 echo old >"$recording"
 case $case in
   NoDisplay)
-    for display in "" ":4242"; do
-      DISPLAY=$display WAYLAND_DISPLAY="" QT_QPA_PLATFORM="" "$game" --record "$recording" 2>"$work/err"
-      check "without a display at '$display' the game ends with status 1" $? 1
-      check "and says so" "$(grep -c 'no display' "$work/err")" 1
+    # From a text console, or with a display that is gone: one line where Qt would print several
+    # and abort, said to a player who installed the game, with no sources to run make in.
+    for display in "" "QT_QPA_PLATFORM=xcb DISPLAY=:4242"; do
+      # shellcheck disable=SC2086
+      env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $display "$game" --record "$recording" \
+        >"$work/out" 2>"$work/err"
+      check "without a display ($display) the game ends with status 1" $? 1
+      check "and says so in one line, pointing to totechita-script" \
+        "$(wc -l <"$work/err") $(grep -c '^totechita: no display found.*totechita-script' "$work/err")" "1 1"
+      check "and not to make" "$(grep -c make "$work/err")" 0
+      check "and prints nothing else" "$(cat "$work/out")" ""
       check "and leaves the file as it was" "$(cat "$recording")" old
       check "and makes no file beside it" "$(temporaries | wc -l)" 0
     done
@@ -172,22 +182,19 @@ case $case in
     done
     check "and makes no file" "$(find "$work" -name '*.unfinished-*' | wc -l)" 0
     ;;
-  SIGTERM | SIGINT | SIGHUP)
+  SIGTERM | SIGINT | SIGHUP | LostDisplay)
     start_display
     play_a_little
-    kill -"${case#SIG}" "$game_pid"
-    ended "$game_pid"
-    check "the game ends by $case" $? $((128 + $(kill -l "${case#SIG}")))
-    check_whole "the recording" "$recording" 3 400
-    check "no file is left beside it" "$(temporaries | wc -l)" 0
-    ;;
-  LostDisplay)
-    start_display
-    play_a_little
-    kill "$xvfb"
-    ended "$game_pid"
-    check "the game ends with status 1 when its display goes" $? 1
-    check "and says its recording is kept" "$(grep -c 'cut short' "$work/err")" 1
+    if [ "$case" = LostDisplay ]; then
+      kill "$xvfb"
+      ended "$game_pid"
+      check "the game ends with status 1 when its display goes" $? 1
+      check "and says its recording is kept" "$(grep -c 'cut short' "$work/err")" 1
+    else
+      kill -"${case#SIG}" "$game_pid"
+      ended "$game_pid"
+      check "the game ends by $case" $? $((128 + $(kill -l "${case#SIG}")))
+    fi
     check_whole "the recording" "$recording" 3 400
     check "no file is left beside it" "$(temporaries | wc -l)" 0
     ;;
@@ -277,6 +284,37 @@ case $case in
       check "the $way ends a replay with status 0" $? 0
       check "and nothing to say" "$(cat "$work/err")" ""
     done
+    ;;
+  WindowManager)
+    start_display
+    start_window_manager
+    shows=Form1 start_game
+    title=$board
+    for _ in $(seq 40); do xprop -id "$title" _NET_WM_ALLOWED_ACTIONS | grep -q ACTION && break; sleep 0.05; done
+    actions=$(xprop -id "$title" _NET_WM_ALLOWED_ACTIONS)
+    check "the title cannot be moved" "$(grep -c '_NET_WM_ACTION_MOVE\b' <<<"$actions")" 0
+    check "the title cannot be resized" "$(grep -c '_NET_WM_ACTION_RESIZE\b' <<<"$actions")" 0
+    check "the title says it has no taskbar entry" \
+      "$(xprop -id "$title" _NET_WM_STATE | grep -c _NET_WM_STATE_SKIP_TASKBAR)" 1
+    check "the title is centred" "$(geometry "$title" 'Absolute upper-left X'),$(geometry "$title" 'Absolute upper-left Y')" \
+      "$(((1234 - $(geometry "$title" Width)) / 2)),$(((1000 - $(geometry "$title" Height)) / 2))"
+    check "the windows' class is the menu entry's StartupWMClass" \
+      "$(xprop -id "$title" WM_CLASS | sed -E 's/.*, "(.*)"$/\1/')" "$(sed -n 's/^StartupWMClass=//p' "$4")"
+
+    board=$(window_of "$game_pid" "KORUMEDO　トテチータ") || fail "the game shows no board"
+    for _ in $(seq 40); do xprop -id "$board" _NET_FRAME_EXTENTS | grep -q = && break; sleep 0.05; done
+    sleep 0.3  # the window is centred again when it is first exposed with its frame
+    read -r left right top bottom < <(xprop -id "$board" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    frame_x=$(($(geometry "$board" 'Absolute upper-left X') - left))
+    frame_y=$(($(geometry "$board" 'Absolute upper-left Y') - top))
+    frame_width=$(($(geometry "$board" Width) + left + right))
+    frame_height=$(($(geometry "$board" Height) + top + bottom))
+    centred() { local off=$(($1 * 2 + $2 - $3)); [ "${off#-}" -le 2 ] && echo yes || echo "no, off by $off / 2"; }
+    check "the board's frame is centred across" "$(centred "$frame_x" "$frame_width" 1234)" yes
+    check "the board's frame is centred down" "$(centred "$frame_y" "$frame_height" 1000)" yes
+    check "the board's icon comes at 16 to 256 pixels" \
+      "$(xprop -len 999999999 -id "$board" _NET_WM_ICON | grep -o 'Icon ([0-9]* x' | tr -dc '0-9 ' | xargs)" \
+      "16 24 32 48 64 128 256"
     ;;
   *)
     fail "no case $case"
