@@ -16,7 +16,7 @@ std::optional<std::string> check(const std::map<std::string, std::string>& varia
   });
 }
 
-// The game itself, without a display, is run by recording_test.sh (NoDisplay).
+// The game itself, without a display, is run by real_game_test.sh (NoDisplay).
 TEST(DisplayCheck, FindsADisplayOrAPlatformThatNeedsNone) {
   EXPECT_FALSE(check({{"DISPLAY", ":0"}}));
   EXPECT_FALSE(check({{"WAYLAND_DISPLAY", "wayland-0"}}));

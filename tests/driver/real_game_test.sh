@@ -5,7 +5,7 @@
 # Whatever happens, FILE is either left as it was or replaced by a whole recording that
 # totechita-script plays to its end. And the game under a window manager (WindowManager), as its
 # frame, a taskbar and a dock see it, whose menu entry is DESKTOP_ENTRY.
-#   recording_test.sh GAME SCRIPT_DRIVER CASE [DESKTOP_ENTRY]
+#   real_game_test.sh GAME SCRIPT_DRIVER CASE [DESKTOP_ENTRY]
 set -uo pipefail
 set -m  # each game in a process group of its own, taking SIGINT as a program started by hand
 game=$1
