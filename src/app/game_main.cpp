@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "command_line.hpp"
+#include "complain.hpp"
 #include "desktop/application_setup.hpp"
 #include "desktop/desktop_game.hpp"
 #include "desktop/display_check.hpp"
@@ -42,7 +43,7 @@ int play(const std::string* record_to) {
   if (record_to != nullptr) {
     auto started = Recording::start(*record_to, seed);
     if (const auto* problem = std::get_if<std::string>(&started)) {
-      say(stderr, "totechita: " + *problem + '\n');
+      complain(*problem);
       return kNotDone;
     }
     recording = std::get<std::unique_ptr<Recording>>(std::move(started));
@@ -95,11 +96,11 @@ int watch(const std::string& script, const QuitSignals& quit_signals) {
 std::optional<std::string> read_recording(const std::string& path) {
   ScriptFile file = read_script_file(path);
   if (!file.problem.empty()) {
-    say(stderr, "totechita: " + file.problem + '\n');
+    complain(file.problem);
     return std::nullopt;
   }
   if (const auto error = script::check_script(file.text)) {
-    say(stderr, "totechita: " + path + ": " + script::describe(*error) + '\n');
+    complain(path + ": " + script::describe(*error));
     return std::nullopt;
   }
   return std::move(file.text);
@@ -110,7 +111,7 @@ std::optional<std::string> read_recording(const std::string& path) {
 int main(int argc, char** argv) {
   const CommandLine line = parse_command_line(argc, argv);
   if (!line.error.empty()) {
-    say(stderr, "totechita: " + line.error + "\nTry 'totechita --help'.\n");
+    complain(line.error + "\nTry 'totechita --help'.");
     return kBadUse;
   }
   if (line.mode == CommandLine::Mode::help) {

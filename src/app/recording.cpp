@@ -1,15 +1,12 @@
 #include "recording.hpp"
 
-#include <cstdio>
 #include <cstdlib>
+
+#include "complain.hpp"
 
 namespace totechita {
 
 namespace {
-
-void complain(const std::string& text) {
-  std::fputs(("totechita: " + text + '\n').c_str(), stderr);
-}
 
 // The recording of the game that is running, for a process that exits under it; an exit
 // handler can reach only globals.
