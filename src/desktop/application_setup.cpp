@@ -33,12 +33,13 @@ const QIcon& small_window_icon() {
 
 // No display name: Qt would append it to every window caption, and the captions are the game's.
 // The desktop file name lets a desktop show the installed entry's name and icon for the windows.
-// The style is set before any window is made.
+// The style is set before any window is made. The program's own icon is the small one: X11 takes
+// it for every window as the window is made, before the window's own icon replaces it.
 void configure_application() {
   QApplication::setStyle(new GameStyle);
   QApplication::setApplicationName(QStringLiteral("totechita"));
   QGuiApplication::setDesktopFileName(QStringLiteral(TOTECHITA_APP_ID));
-  QApplication::setWindowIcon(window_icon());
+  QApplication::setWindowIcon(small_window_icon());
   QApplication::setQuitOnLastWindowClosed(false);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QMenu>
 
+#include "desktop/application_setup.hpp"
+
 namespace totechita::desktop {
 
 namespace {
@@ -19,6 +21,8 @@ void add_entry(QWidget& parent, const MenuItem& item,
   }
   if (!item.children.empty()) {
     auto* submenu = new QMenu(menu_text(item.caption), &parent);
+    // A menu shows no icon, yet its window takes its form's, every size of it, when it opens.
+    submenu->setWindowIcon(small_window_icon());
     add_entries(*submenu, item.children, choose);
     parent.addAction(submenu->menuAction());
     return;

@@ -1,5 +1,7 @@
 #include "desktop/message_box.hpp"
 
+#include "desktop/application_setup.hpp"
+
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QLayout>
@@ -39,6 +41,7 @@ void run_message_box(const QString& prompt, const QString& title, QWidget* owner
   const QPointer<QWidget> keyboard_back_to(owner);
   QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, owner);
   box.setTextFormat(Qt::PlainText);
+  box.setWindowIcon(small_window_icon());    // a box shows its icon in a task switcher at most
   box.button(QMessageBox::Ok)->setIcon({});  // some themes put icons on dialog buttons
   make_room_for_title(box);
   box.exec();

@@ -63,7 +63,8 @@ class IconsOnDialogButtons final : public QProxyStyle {
 // window manager nobody else gives the keyboard back to the board after OK. A window manager
 // elides a title that does not fit beside the frame's buttons (about as wide as the title bar is
 // high, three of them, and as much room on the other side of a centred title); the OK button is
-// plain text whatever the theme.
+// plain text whatever the theme. A box's icon is the small one: X11 takes every size of a window's
+// icon each time the window is made.
 TEST(MessageBox, OpensOverTheChangedBoardWideEnoughPlainAndGivesTheKeyboardBack) {
   const QString style = QApplication::style()->name();
   QApplication::setStyle(new IconsOnDialogButtons(style));
@@ -82,6 +83,7 @@ TEST(MessageBox, OpensOverTheChangedBoardWideEnoughPlainAndGivesTheKeyboardBack)
     const QFontMetrics title(bold);
     EXPECT_GE(box.width(), title.horizontalAdvance(box.windowTitle()) + 6 * (title.height() + 8));
     EXPECT_TRUE(box.button(QMessageBox::Ok)->icon().isNull());
+    EXPECT_EQ(box.windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
     EXPECT_EQ(box.font().family(), game_family());
   });
   session.change([&] {

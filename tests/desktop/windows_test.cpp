@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
+#include <QMenu>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
@@ -44,7 +45,9 @@ TEST(Windows, TitleIsBorderlessCentredOffTheTaskbarAndWithoutAMenuBar) {
 }
 
 // Docks, task switchers and title bars each show their own size of the icon; a scaled 32 × 32
-// looks blurred. The close box ends the program.
+// looks blurred. A menu's window and the program's icon, which each window takes as it is made,
+// have the small size only: X11 takes every size each time a menu opens. The close box ends the
+// program.
 TEST(Windows, BoardHasACaptionACloseBoxAnIconOfEverySizeAndItsClientAreaBelowTheMenuBar) {
   BoardSession session;
   FormWindow& board = session.board_window();
@@ -71,6 +74,9 @@ TEST(Windows, BoardHasACaptionACloseBoxAnIconOfEverySizeAndItsClientAreaBelowThe
                 PictureCache::prerendered("icon", {side, side}))
         << "not the picture rendered at " << side;
   }
+  EXPECT_EQ(QApplication::windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+  for (const QMenu* menu : board.findChildren<QMenu*>())
+    EXPECT_EQ(menu->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
 
   board.close();
   EXPECT_TRUE(session.game().runtime().ended());
