@@ -47,7 +47,7 @@ bench: deps
 # The game in a web page: the static site build/web (index.html, the WebAssembly, the pictures and
 # a cut-down font), built with Debian's emscripten; `make serve-web` serves it on this machine.
 WEB_PACKAGES := cmake ninja-build emscripten node-acorn fonttools python3-brotli fonts-ipafont-gothic \
-                librsvg2-bin
+                librsvg2-bin webp
 WEB_PORT ?= 8000
 .PHONY: web serve-web web-test
 web:

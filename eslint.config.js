@@ -1,4 +1,5 @@
-// The linter of the web page's modules, its service worker and its browser tests.
+// The linter of the web page's modules, its service worker, its browser tests and the site's
+// build tool in JavaScript.
 const js = require('@eslint/js');
 const globals = require('globals');
 
@@ -28,7 +29,7 @@ module.exports = [
     },
   },
   {
-    files: ['eslint.config.js'],
+    files: ['eslint.config.js', 'tools/web-strip-comments'],
     languageOptions: { sourceType: 'commonjs', globals: globals.node },
   },
   {

@@ -12,7 +12,8 @@
 //   empty page's first paint, 10 visits of each in turns with an empty cache, medians;
 // - the idle board for 30 s, from one second after it shows: the CPU time of all of Chromium's
 //   processes against the same 30 s on the empty page, and the wake-ups and animation frames the
-//   page counts;
+//   page counts; then the same once a key has been pressed, when the page listens for
+//   controllers (and Chromium polls the machine's input devices);
 // - Enter to the bomb on screen: from the key's event to the animation frame that draws it,
 //   10 bombs crafted and dropped by a small autopilot that walks over the ingredients.
 import { spawn } from 'node:child_process';
@@ -230,6 +231,11 @@ try {
     await page.goto(server.url);
     await page.waitForFunction(() => window.totechita?.transcript.some((line) => line.endsWith('show Form2')));
   });
+  const touched = await cpu_for_30_seconds(browser, async (page) => {
+    await page.goto(server.url);
+    await page.waitForFunction(() => window.totechita?.transcript.some((line) => line.endsWith('show Form2')));
+    await page.keyboard.press('Shift');
+  });
   const blank = await cpu_for_30_seconds(browser, (page) => page.goto(empty.url));
   const ms = (seconds) => (seconds * 1000).toFixed(0);
   console.log(`Idle board, 30 s of CPU: all processes ${ms(board.spent.all)} ms, the empty page ` +
@@ -237,6 +243,9 @@ try {
     `${ms(board.spent.renderers)} ms, the empty page ${ms(blank.spent.renderers)} ms: ` +
     `${ratio(board.spent.renderers, blank.spent.renderers)} x; ` +
     `${board.wakes} wake-ups (${(board.wakes / 30).toFixed(2)}/s), ${board.frames} frames`);
+  console.log(`Idle board after a key, 30 s of CPU: all processes ${ms(touched.spent.all)} ms: ` +
+    `${ratio(touched.spent.all, blank.spent.all)} x; renderers ${ms(touched.spent.renderers)} ms: ` +
+    `${ratio(touched.spent.renderers, blank.spent.renderers)} x`);
   const delays = await enter_to_bomb(browser, server.url, 10);
   console.log(`Enter to the bomb on screen: median ${median(delays).toFixed(1)} ms, ` +
     `max ${Math.max(...delays).toFixed(1)} ms (${delays.map((d) => d.toFixed(1)).join(', ')})`);

@@ -20,14 +20,19 @@ async function until(page, question) {
   }
 }
 
-test('the title shows while the module loads; a module that cannot load says so and offers to load again', async () => {
+test('the title paints with the page and sharpens while the module loads; a module that cannot load says so and offers to load again', async () => {
   // On the real clock; routes need the service worker out of the way.
   const page = await sessions.browser.newPage({ serviceWorkers: 'block' });
   const held = [];
   let failing = true;
   await page.route('**/totechita.wasm', (route) => (failing ? held.push(route) : route.continue()));
   await page.goto(sessions.site.url);
-  await page.waitForFunction(() => document.querySelector('#loading img')?.naturalWidth > 0);
+  // First the small copy written into the page, painted with it, then the sharp picture.
+  const painted = await page.evaluate(() => new Promise((resolve) => new PerformanceObserver((list) =>
+    resolve(list.getEntries()[0].url)).observe({ type: 'element', buffered: true })));
+  assert.match(painted, /^data:image\/webp/);
+  await page.waitForFunction(() => document.querySelector('#loading img')?.src.endsWith('/pictures/title.svg'));
+  await page.waitForFunction(() => document.querySelector('#loading img').naturalWidth > 0);
   assert.ok(await page.locator('#loading img').isVisible());
   await screenshot(page, 'loading');
 

@@ -2,12 +2,17 @@
 // the arrow keys, A is Enter (a bomb, OK, a menu command), X and B are Backspace (craft; in a
 // menu, back), Start opens and closes the menu (F10). A held direction repeats at the keyboard's
 // pace. The controllers are read once an animation frame, only while one is connected.
+//
+// The page asks for controllers from the player's first input on it (a key, a touch, the mouse):
+// Chromium polls the system's input devices sixty times a second for as long as a page listens for
+// controllers, which would be most of what an untouched board costs.
 import { REPEAT_DELAY, REPEAT_INTERVAL } from './keys.js';
 
 const BUTTONS = [[0, 'Enter'], [1, 'Backspace'], [2, 'Backspace'], [9, 'F10'],
   [12, 'ArrowUp'], [13, 'ArrowDown'], [14, 'ArrowLeft'], [15, 'ArrowRight']];
 const REPEATING = new Set(['ArrowUp', 'ArrowDown', 'ArrowLeft', 'ArrowRight']);
 const STICK = 0.5;  // how far the stick must lean to count as a direction
+const FIRST_INPUTS = ['keydown', 'pointerdown', 'pointermove'];
 
 function keys_held(pads) {
   const held = new Set();
@@ -56,6 +61,10 @@ export function watch_controllers(route, on_connection) {
     on_connection(true);
     requestAnimationFrame(poll);
   };
-  addEventListener('gamepadconnected', start);
-  if ([...navigator.getGamepads()].some((pad) => pad?.connected)) start();
+  const listen = () => {
+    for (const type of FIRST_INPUTS) removeEventListener(type, listen, true);
+    addEventListener('gamepadconnected', start);
+    if ([...navigator.getGamepads()].some((pad) => pad?.connected)) start();
+  };
+  for (const type of FIRST_INPUTS) addEventListener(type, listen, { capture: true, passive: true });
 }
