@@ -106,14 +106,14 @@ test('a new build replaces the kept site whole, once no page of the old one is o
   await old_page.goto(sessions.site.url);
   await kept_offline(old_page);
   const worker = readFileSync(join(site_dir, 'sw.js'), 'utf8');
-  const css = readFileSync(join(site_dir, 'page.css'), 'utf8');
+  const module = readFileSync(join(site_dir, 'keys.js'), 'utf8');
   sessions.site.overrides.set('/sw.js', worker.replace(/SITE_VERSION = "\w+"/, 'SITE_VERSION = "next"'));
-  sessions.site.overrides.set('/page.css', `${css}/* next */\n`);
-  const page_css = (page) => page.evaluate(() => fetch('page.css').then((response) => response.text()));
+  sessions.site.overrides.set('/keys.js', `${module}// next\n`);
+  const keys_js = (page) => page.evaluate(() => fetch('keys.js').then((response) => response.text()));
   try {
     await old_page.evaluate(() => navigator.serviceWorker.getRegistration().then((registration) => registration.update()));
     await until(old_page, () => navigator.serviceWorker.getRegistration().then((registration) => registration.waiting !== null));
-    assert.equal(await page_css(old_page), css, 'the open page keeps its own version');
+    assert.equal(await keys_js(old_page), module, 'the open page keeps its own version');
 
     // The new version takes over once the old one's last page has gone, not during a page's life.
     await old_page.close({ runBeforeUnload: false });
@@ -123,7 +123,7 @@ test('a new build replaces the kept site whole, once no page of the old one is o
     await game_started(page);
     await until(page, () => caches.keys().then((names) => names.length === 1));
     assert.deepEqual(await page.evaluate(() => caches.keys()), ['totechita-next']);
-    assert.match(await page_css(page), /next/);
+    assert.match(await keys_js(page), /next/);
     const files = await page.evaluate(() => caches.open('totechita-next').then((cache) => cache.keys()).then((requests) => requests.length));
     assert.equal(files, (worker.match(/^"/gm) ?? []).length, 'every file of the new build is kept');
   } finally {
