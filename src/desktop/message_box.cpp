@@ -1,13 +1,13 @@
 #include "desktop/message_box.hpp"
 
-#include "desktop/application_setup.hpp"
-
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QLayout>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+
+#include "desktop/application_setup.hpp"
 
 namespace totechita::desktop {
 
