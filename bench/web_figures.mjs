@@ -180,10 +180,15 @@ function record_bomb_frames() {
   }).observe(bomb, { attributes: true });
 }
 
-async function enter_to_bomb(browser, url, bombs) {
-  const page = await browser.newPage();
+// Opens the game at `url` in `page` and waits until its board shows.
+async function open_board(page, url) {
   await page.goto(url);
   await page.waitForFunction(() => window.totechita?.transcript.some((line) => line.endsWith('show Form2')));
+}
+
+async function enter_to_bomb(browser, url, bombs) {
+  const page = await browser.newPage();
+  await open_board(page, url);
   await page.evaluate(record_bomb_frames);
   for (let dropped = 0; dropped < bombs; ++dropped) {
     for (const [x, y] of [['Text3', 'Text4'], ['Text6', 'Text8'], ['Text11', 'Text12']]) {
@@ -227,13 +232,9 @@ try {
   const range = (values) => `${Math.min(...values).toFixed(0)}-${Math.max(...values).toFixed(0)}`;
   console.log(`First paint: the title ${median(titles).toFixed(0)} ms (${range(titles)}), ` +
     `the empty page ${median(blanks).toFixed(0)} ms (${range(blanks)}): ${ratio(median(titles), median(blanks))} x`);
-  const board = await cpu_for_30_seconds(browser, async (page) => {
-    await page.goto(server.url);
-    await page.waitForFunction(() => window.totechita?.transcript.some((line) => line.endsWith('show Form2')));
-  });
+  const board = await cpu_for_30_seconds(browser, (page) => open_board(page, server.url));
   const touched = await cpu_for_30_seconds(browser, async (page) => {
-    await page.goto(server.url);
-    await page.waitForFunction(() => window.totechita?.transcript.some((line) => line.endsWith('show Form2')));
+    await open_board(page, server.url);
     await page.keyboard.press('Shift');
   });
   const blank = await cpu_for_30_seconds(browser, (page) => page.goto(empty.url));
