@@ -9,7 +9,8 @@
 //   6; Brotli for a server that keeps .br files); and, as an upper bound, every file of the site
 //   but the font's licence texts;
 // - navigation to the first paint: the title's picture painted (Element Timing) against the
-//   empty page's first paint, 10 visits of each in turns with an empty cache, medians;
+//   empty page's first paint, 30 visits of each in turns with an empty cache, medians (Chromium
+//   reports paint times in steps of 4 ms, and single visits spread over tens of milliseconds);
 // - the idle board for 30 s, from one second after it shows: the CPU time of all of Chromium's
 //   processes against the same 30 s on the empty page, and the wake-ups and animation frames the
 //   page counts; then the same once a key has been pressed, when the page listens for
@@ -225,7 +226,7 @@ try {
     `${(sizes.gzip / 1000).toFixed(1)} kB gzip, ${(sizes.brotli / 1000).toFixed(1)} kB Brotli`);
   const titles = [];
   const blanks = [];
-  for (let i = 0; i < 10; ++i) {
+  for (let i = 0; i < 30; ++i) {
     blanks.push(await empty_first_paint(browser, empty.url));
     titles.push(await title_first_frame(browser, server.url));
   }

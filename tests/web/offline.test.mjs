@@ -26,6 +26,8 @@ test('the title paints with the page and sharpens while the module loads; a modu
   const held = [];
   let failing = true;
   await page.route('**/totechita.wasm', (route) => (failing ? held.push(route) : route.continue()));
+  const module_held = [];
+  await page.route('**/main.js', (route) => module_held.push(route));
   await page.goto(sessions.site.url);
   // First the small copy written into the page, painted with it, then the sharp picture.
   const painted = await page.evaluate(() => new Promise((resolve) => new PerformanceObserver((list) =>
@@ -34,6 +36,14 @@ test('the title paints with the page and sharpens while the module loads; a modu
   await page.waitForFunction(() => document.querySelector('#loading img')?.src.endsWith('/pictures/title.svg'));
   await page.waitForFunction(() => document.querySelector('#loading img').naturalWidth > 0);
   assert.ok(await page.locator('#loading img').isVisible());
+  // Until the page sets it up, the bar shows nothing and keeps the height it will have.
+  const bar = page.locator('#page-bar');
+  assert.equal(await bar.locator('button:visible').count(), 0);
+  const height = (await bar.boundingBox()).height;
+  await page.unroute('**/main.js');
+  for (const route of module_held) await route.continue();
+  await bar.locator('button:visible').first().waitFor();
+  assert.equal((await bar.boundingBox()).height, height);
   await screenshot(page, 'loading');
 
   await page.route('**/totechita.wasm', (route) => (failing ? route.abort() : route.continue()));

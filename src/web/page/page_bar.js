@@ -32,6 +32,7 @@ export function set_up_page_bar(bar) {
     if (document.fullscreenElement) document.exitFullscreen();
     else document.documentElement.requestFullscreen().catch(() => {});
   });
+  bar.classList.add('ready');
   return {
     controller_connected: (connected) => bar.classList.toggle('controller', connected),
   };
