@@ -37,6 +37,11 @@ class ScriptSession::Player {
       m_out(line_of("t=", std::to_string(time) + ' ', line));
     });
   }
+  // A driver may run the game on after its script, as watching a recording does. The printer goes
+  // with the session, so the events printed end with the script, as the script driver's do.
+  ~Player() { m_runtime.set_trace({}); }
+  Player(const Player&) = delete;
+  Player& operator=(const Player&) = delete;
 
   void start() {
     if (m_started) return;

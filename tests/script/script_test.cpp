@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "script/headless_driver.hpp"
 #include "script/script_parser.hpp"
 #include "script/script_runner.hpp"
 
@@ -169,6 +170,15 @@ TEST(ScriptRunner, AJumpMakesUpNoTicks) {
             std::string(kBoardShown) + "Form2.Image11.Left=4000\n");
   EXPECT_EQ(play("wait 1600\n" + repeated("jump 100000000\n", 3)).status, kScriptPassed)
       << "nor does it count as time served";
+}
+
+// Watching a recording runs the game on after its script, when the session that printed is gone.
+TEST(ScriptRunner, TheGameGoesOnSilentlyAfterItsScript) {
+  HeadlessDriver driver;
+  std::ostringstream out;
+  ASSERT_EQ(run_script("wait 100\n", driver, out, out), kScriptPassed);
+  driver.advance_to(2000);
+  EXPECT_EQ(out.str(), "t=0 show Form1\n");
 }
 
 }  // namespace
